@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test. The end-to-end tests
+# start their own virtual X server when there is no display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh dev
+source scripts/webengine-env.sh
+ctest --preset dev "$@"

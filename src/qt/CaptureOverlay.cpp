@@ -1,0 +1,30 @@
+#include "qt/CaptureOverlay.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+CaptureOverlay::CaptureOverlay(QWidget* covered)
+    : QWidget(covered->parentWidget()), m_covered(covered) {
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setGeometry(covered->geometry());
+    covered->installEventFilter(this);
+    hide();
+}
+
+bool CaptureOverlay::eventFilter(QObject* watched, QEvent* event) {
+    // Follow the covered widget's place and size.
+    if (watched == m_covered &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
+        setGeometry(m_covered->geometry());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CaptureOverlay::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CaptureOverlay::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}

@@ -1,0 +1,3 @@
+#include "qt/Logging.h"
+
+Q_LOGGING_CATEGORY(lcBrowser, "rovanta.browser", QtWarningMsg)

@@ -1,0 +1,121 @@
+#include "qt/WebEngineBrowser.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "qt/CaptureOverlay.h"
+#include "qt/Logging.h"
+
+namespace {
+
+// A text as a JavaScript string literal (JSON-encoded, never spliced raw).
+QString jsString(const QString& text) {
+    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+QUrl toUrl(const std::string& address) {
+    const QString text = QString::fromStdString(address);
+    if (text.startsWith('/')) {
+        return QUrl::fromLocalFile(text);
+    }
+    return QUrl::fromUserInput(text);
+}
+
+} // namespace
+
+WebEngineBrowser::WebEngineBrowser(QWebEngineView* view)
+    : QObject(view), m_view(view), m_overlay(new CaptureOverlay(view)) {
+    connect(m_view, &QWebEngineView::loadStarted, this, &WebEngineBrowser::onLoadStarted);
+    connect(m_view, &QWebEngineView::loadFinished, this, &WebEngineBrowser::onLoadFinished);
+}
+
+void WebEngineBrowser::navigate(const std::string& address) {
+    m_readyState = kLoading;
+    m_view->setUrl(toUrl(address));
+}
+
+void WebEngineBrowser::goBack() {
+    m_view->back();
+}
+
+void WebEngineBrowser::goForward() {
+    m_view->forward();
+}
+
+void WebEngineBrowser::refresh() {
+    m_view->reload();
+}
+
+void WebEngineBrowser::stop() {
+    m_view->stop();
+}
+
+std::string WebEngineBrowser::locationUrl() const {
+    return m_view->url().toString().toStdString();
+}
+
+int WebEngineBrowser::readyState() const {
+    return m_readyState;
+}
+
+void WebEngineBrowser::readField(std::int16_t n, std::function<void(std::string)> done) {
+    const QString script = QStringLiteral("(function(){var f=document.forms[0];if(!f)return '';"
+                                          "var e=f.elements[%1];"
+                                          "if(!e||e.value===undefined||e.value===null)return '';"
+                                          "return String(e.value);})()")
+                               .arg(n);
+    m_view->page()->runJavaScript(script, [done = std::move(done)](const QVariant& result) {
+        done(result.toString().toStdString());
+    });
+}
+
+void WebEngineBrowser::writeField(std::int16_t n, const std::string& value) {
+    const QString script =
+        QStringLiteral("(function(){var f=document.forms[0];if(!f)return;"
+                       "var e=f.elements[%1];if(!e||!('value' in e))return;"
+                       "e.value=%2;"
+                       "e.dispatchEvent(new Event('input',{bubbles:true}));"
+                       "e.dispatchEvent(new Event('change',{bubbles:true}));})()")
+            .arg(n)
+            .arg(jsString(QString::fromStdString(value)));
+    m_view->page()->runJavaScript(script);
+}
+
+void WebEngineBrowser::setFocus() {
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void WebEngineBrowser::setCaptureMode(bool on) {
+    m_overlay->setGeometry(m_view->geometry());
+    m_overlay->setVisible(on);
+    if (on) {
+        m_overlay->raise();
+    }
+}
+
+void WebEngineBrowser::setListener(rovanta::BrowserListener* listener) {
+    m_listener = listener;
+}
+
+void WebEngineBrowser::onLoadStarted() {
+    m_readyState = kLoading;
+    qCInfo(lcBrowser) << "DownloadBegin";
+    if (m_listener != nullptr) {
+        m_listener->downloadBegin();
+    }
+}
+
+void WebEngineBrowser::onLoadFinished(bool ok) {
+    // A failed load shows an error page and counts as finished too.
+    m_readyState = kComplete;
+    const std::string url = locationUrl();
+    qCInfo(lcBrowser) << "DocumentComplete" << QString::fromStdString(url) << "ok:" << ok;
+    if (m_listener != nullptr) {
+        m_listener->downloadComplete();
+        m_listener->documentComplete(url);
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+#include "platform/Browser.h"
+
+class CaptureOverlay;
+class QWebEngineView;
+
+// The Browser interface on a Qt WebEngine view (the real Chromium engine).
+class WebEngineBrowser : public QObject, public rovanta::Browser {
+    Q_OBJECT
+public:
+    // Drives the view; the view and the browser share the view's parent.
+    explicit WebEngineBrowser(QWebEngineView* view);
+
+    void navigate(const std::string& address) override;
+    void goBack() override;
+    void goForward() override;
+    void refresh() override;
+    void stop() override;
+    std::string locationUrl() const override;
+    int readyState() const override;
+    void readField(std::int16_t n, std::function<void(std::string)> done) override;
+    void writeField(std::int16_t n, const std::string& value) override;
+    void setFocus() override;
+    void setCaptureMode(bool on) override;
+    void setListener(rovanta::BrowserListener* listener) override;
+
+private:
+    void onLoadStarted();
+    void onLoadFinished(bool ok);
+
+    QWebEngineView* m_view;
+    CaptureOverlay* m_overlay;
+    rovanta::BrowserListener* m_listener = nullptr;
+    int m_readyState = rovanta::Browser::kComplete;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace rovanta {
+
+// The three texts of one tour entry.
+struct TourEntry {
+    std::string url;      // URL entry: address, relative file name or "="
+    std::string position; // position entry: X;Y;keys
+    std::string comment;  // comment entry: the hint ("?" is the empty hint)
+    friend bool operator==(const TourEntry&, const TourEntry&) = default;
+};
+
+// The three parallel lists of a tour, in the order every change visits them.
+enum class TourList { Urls, Positions, Comments };
+
+} // namespace rovanta

@@ -1,0 +1,147 @@
+#include "util/TextFile.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "util/Cp1252.h"
+
+namespace rovanta {
+namespace {
+
+// Writes all bytes, retrying after short writes and interruptions.
+bool writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Permission bits for the new file: those of the file it replaces, or the
+// usual 0666 less the umask for a new one.
+mode_t targetMode(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        return st.st_mode & 07777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string current;
+    bool pending = false; // characters seen since the last line end
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            lines.push_back(std::move(current));
+            current.clear();
+            pending = false;
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            current.push_back(c);
+            pending = true;
+        }
+    }
+    if (pending) {
+        lines.push_back(std::move(current));
+    }
+    return lines;
+}
+
+std::string joinCrLf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            out += "\r\n";
+        }
+        out += lines[i];
+    }
+    return out;
+}
+
+std::optional<std::string> readFileBytes(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat st {};
+    std::optional<std::string> result;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        std::string bytes;
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                if (n == 0) {
+                    result = std::move(bytes);
+                }
+                break;
+            }
+            bytes.append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
+    auto bytes = readFileBytes(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return splitLines(cp1252ToUtf8(*bytes));
+}
+
+bool writeFileAtomic(const std::string& path, std::string_view bytes) {
+    if (path.empty()) {
+        return false;
+    }
+    // A write past a file-size limit must fail with EFBIG, not end the
+    // program with SIGXFSZ.
+    static const bool ignoreFileSizeSignal = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)ignoreFileSizeSignal;
+
+    const mode_t mode = targetMode(path);
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+    }
+    return ok;
+}
+
+bool writeTextFile(const std::string& path, std::string_view utf8Text) {
+    return writeFileAtomic(path, utf8ToCp1252(utf8Text));
+}
+
+} // namespace rovanta

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Starts the real program in a real window, waits until its start page has
+# loaded and keeps a screenshot of the screen as an artefact.
+# Usage: smoke.sh <rovanta executable> <artefact folder>
+set -euo pipefail
+
+EXE="$1"
+ARTIFACTS="$2"
+
+if [[ -z "${DISPLAY:-}" ]]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+source "$(dirname "$0")/../../scripts/webengine-env.sh"
+
+mkdir -p "$ARTIFACTS"
+WORK="$(mktemp -d)"
+LOG="$WORK/rovanta.log"
+export HOME="$WORK/home" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
+mkdir -p "$HOME"
+
+QT_LOGGING_RULES="rovanta.browser.info=true" "$EXE" >"$LOG" 2>&1 &
+PID=$!
+cleanup() {
+  kill "$PID" 2>/dev/null || true
+  wait "$PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- program output ---"
+  cat "$LOG"
+  exit 1
+}
+
+for _ in $(seq 1 600); do
+  if grep -q 'DocumentComplete.*start\.html' "$LOG"; then
+    break
+  fi
+  kill -0 "$PID" 2>/dev/null || fail "the program ended before its start page loaded"
+  sleep 0.1
+done
+grep -q 'DocumentComplete.*start\.html.*ok: true' "$LOG" || fail "the start page did not load"
+
+xwininfo -root -tree | grep -q '"Kelmio"' || fail "no window titled Kelmio"
+
+# Give the compositor a moment to paint the loaded page.
+SHOT="$ARTIFACTS/smoke.png"
+for _ in $(seq 1 50); do
+  sleep 0.2
+  import -window root "$SHOT"
+  colours="$(convert "$SHOT" -format %c histogram:info:-)"
+  if grep -qi '#1F4E79' <<<"$colours"; then
+    echo "PASS: start page shown, screenshot in $SHOT"
+    exit 0
+  fi
+done
+fail "the start page's header never appeared on screen (see $SHOT)"
