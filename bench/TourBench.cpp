@@ -1,13 +1,12 @@
-#include <benchmark/benchmark.h>
-
-#include <string>
-#include <vector>
-
 #include "tour/Tour.h"
 #include "tour/TourListObserver.h"
 #include "util/Cp1252.h"
 #include "util/TextFile.h"
 #include "util/Wildcard.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
+#include <vector>
 
 using namespace rovanta;
 
@@ -77,7 +76,8 @@ BENCHMARK(removeFromFront);
 void splitAndDecodeLines(benchmark::State& state) {
     std::string text;
     for (int i = 0; i < 30000; ++i) {
-        text += "http://example.org/seite.html\r\n412;380;Gr\xFC\xDF" "e~E\r\n?\r\n";
+        text += "http://example.org/seite.html\r\n412;380;Gr\xFC\xDF"
+                "e~E\r\n?\r\n";
     }
     for (auto _ : state) {
         auto lines = splitLines(cp1252ToUtf8(text));

@@ -6,3 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/build.sh dev
 source scripts/webengine-env.sh
 ctest --preset dev "$@"
+
+# The core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+bash scripts/build.sh asan
+ctest --preset asan

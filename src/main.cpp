@@ -1,9 +1,9 @@
+#include "qt/MainWindow.h"
+#include "qt/WebEngineBrowser.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
-
-#include "qt/MainWindow.h"
-#include "qt/WebEngineBrowser.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

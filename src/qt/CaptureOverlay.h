@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <functional>
 
 // A transparent widget laid over the browser while points are captured: it

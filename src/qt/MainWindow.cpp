@@ -1,12 +1,11 @@
 #include "qt/MainWindow.h"
 
+#include "qt/WebEngineBrowser.h"
+
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-#include "qt/WebEngineBrowser.h"
-
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_view(nullptr), m_browser(nullptr) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_view(nullptr), m_browser(nullptr) {
     setWindowTitle(QStringLiteral("Kelmio"));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

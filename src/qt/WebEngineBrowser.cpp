@@ -1,13 +1,13 @@
 #include "qt/WebEngineBrowser.h"
 
+#include "qt/CaptureOverlay.h"
+#include "qt/Logging.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-
-#include "qt/CaptureOverlay.h"
-#include "qt/Logging.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QObject>
-
 #include "platform/Browser.h"
+
+#include <QObject>
 
 class CaptureOverlay;
 class QWebEngineView;

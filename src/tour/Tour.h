@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
-
 #include "tour/TourLists.h"
 #include "tour/TourTable.h"
+
+#include <cstdint>
 
 namespace rovanta {
 

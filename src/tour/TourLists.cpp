@@ -1,8 +1,8 @@
 #include "tour/TourLists.h"
 
-#include <algorithm>
-
 #include "tour/TourListObserver.h"
+
+#include <algorithm>
 
 namespace rovanta {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "tour/TourEntry.h"
+
 #include <array>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "tour/TourEntry.h"
 
 namespace rovanta {
 

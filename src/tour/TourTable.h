@@ -1,9 +1,9 @@
 #pragma once
 
+#include "util/SlotTable.h"
+
 #include <cstdint>
 #include <string>
-
-#include "util/SlotTable.h"
 
 namespace rovanta {
 

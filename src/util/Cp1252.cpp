@@ -1,9 +1,9 @@
 #include "util/Cp1252.h"
 
+#include "util/Utf8.h"
+
 #include <array>
 #include <cstdint>
-
-#include "util/Utf8.h"
 
 namespace rovanta {
 namespace {

@@ -1,12 +1,12 @@
 #include "util/FileHelpers.h"
 
-#include <cerrno>
-
 #include "platform/Clipboard.h"
 #include "platform/DirectoryLookup.h"
 #include "platform/MessageBox.h"
 #include "util/PathHelpers.h"
 #include "util/TextFile.h"
+
+#include <cerrno>
 
 namespace rovanta {
 namespace {
@@ -58,8 +58,8 @@ bool FileHelpers::fileExists(const std::string& path) {
                              MessageIcon::Warning, MessageButtons::Ok});
             return false;
         }
-        m_messages.show({"Datei nicht vorhanden: " + path, "Rovanta", MessageIcon::Error,
-                         MessageButtons::Ok});
+        m_messages.show(
+            {"Datei nicht vorhanden: " + path, "Rovanta", MessageIcon::Error, MessageButtons::Ok});
         return false;
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "util/SlotTable.h"
+
+#include <string>
 
 namespace rovanta {
 

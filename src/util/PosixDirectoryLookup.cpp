@@ -1,13 +1,13 @@
 #include "util/PosixDirectoryLookup.h"
 
+#include "util/Wildcard.h"
+
 #include <cerrno>
 #include <dirent.h>
 #include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "util/Wildcard.h"
 
 namespace rovanta {
 namespace {

@@ -1,13 +1,13 @@
 #include "util/TextFile.h"
 
+#include "util/Cp1252.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "util/Cp1252.h"
 
 namespace rovanta {
 namespace {

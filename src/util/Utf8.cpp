@@ -52,8 +52,8 @@ char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
         cp = (cp << 6) | (byte & 0x3F);
     }
     // Overlong forms, surrogates and values past Unicode are not characters.
-    const bool overlong = (length == 2 && cp < 0x80) || (length == 3 && cp < 0x800) ||
-                          (length == 4 && cp < 0x10000);
+    const bool overlong =
+        (length == 2 && cp < 0x80) || (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
     if (overlong || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
         ++pos;
         return kInvalidCodePoint;

@@ -1,8 +1,8 @@
 #include "util/Wildcard.h"
 
-#include <vector>
-
 #include "util/Utf8.h"
+
+#include <vector>
 
 namespace rovanta {
 namespace {

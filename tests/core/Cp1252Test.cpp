@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "util/Cp1252.h"
+
 #include "util/Utf8.h"
+
+#include <gtest/gtest.h>
 
 using namespace rovanta;
 
@@ -23,10 +24,12 @@ TEST(Cp1252, germanLettersAndTheEuroSignAreSingleBytes) {
 }
 
 TEST(Cp1252, charactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(utf8ToCp1252("a\xE2\x86\x92" "b"), "a?b");      // U+2192 arrow
-    EXPECT_EQ(utf8ToCp1252("\xF0\x9F\x98\x80"), "?");          // emoji, 4 bytes
-    EXPECT_EQ(utf8ToCp1252("x\xFFy\xC3"), "x?y?");             // invalid and cut-off UTF-8
-    EXPECT_EQ(utf8ToCp1252("\xC0\xAF"), "??");                 // overlong "/"
+    EXPECT_EQ(utf8ToCp1252("a\xE2\x86\x92"
+                           "b"),
+              "a?b");                                 // U+2192 arrow
+    EXPECT_EQ(utf8ToCp1252("\xF0\x9F\x98\x80"), "?"); // emoji, 4 bytes
+    EXPECT_EQ(utf8ToCp1252("x\xFFy\xC3"), "x?y?");    // invalid and cut-off UTF-8
+    EXPECT_EQ(utf8ToCp1252("\xC0\xAF"), "??");        // overlong "/"
 }
 
 TEST(Utf8, leftAndRightCountCharactersNotBytes) {

@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <limits>
-#include <string>
-
 #include "tour/PositionEntry.h"
 #include "tour/UrlEntry.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
 
 using namespace rovanta;
 

@@ -1,16 +1,16 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "util/FileHelpers.h"
+
+#include "Fakes.h"
+#include "TempDir.h"
+#include "util/PosixDirectoryLookup.h"
+#include "util/TextFile.h"
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
-
-#include "Fakes.h"
-#include "TempDir.h"
-#include "util/FileHelpers.h"
-#include "util/PosixDirectoryLookup.h"
-#include "util/TextFile.h"
 
 using namespace rovanta;
 using namespace rovanta::testing;

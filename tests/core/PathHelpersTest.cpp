@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "util/PathHelpers.h"
+
+#include <gtest/gtest.h>
 
 using namespace rovanta;
 

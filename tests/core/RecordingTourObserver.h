@@ -1,9 +1,9 @@
 #pragma once
 
+#include "tour/TourListObserver.h"
+
 #include <string>
 #include <vector>
-
-#include "tour/TourListObserver.h"
 
 namespace rovanta::testing {
 

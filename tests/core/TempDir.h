@@ -1,9 +1,8 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
-
 #include <stdlib.h>
+#include <string>
 
 namespace rovanta::testing {
 

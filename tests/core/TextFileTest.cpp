@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
+#include "util/TextFile.h"
+
+#include "TempDir.h"
 
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
-
-#include "TempDir.h"
-#include "util/TextFile.h"
 
 using namespace rovanta;
 using rovanta::testing::TempDir;
@@ -55,7 +55,8 @@ TEST(TextFiles, writtenInWindows1252AndReadBack) {
     TempDir dir;
     const std::string path = dir.file("t.txt");
     ASSERT_TRUE(writeTextFile(path, "Grüße\r\nzwei\r\n"));
-    EXPECT_EQ(readFileBytes(path), std::string("Gr\xFC\xDF" "e\r\nzwei\r\n"));
+    EXPECT_EQ(readFileBytes(path), std::string("Gr\xFC\xDF"
+                                               "e\r\nzwei\r\n"));
     EXPECT_EQ(readTextLines(path), (Lines{"Grüße", "zwei"}));
     EXPECT_FALSE(readTextLines(dir.file("missing.txt")).has_value());
 }
@@ -84,7 +85,7 @@ TEST(AtomicWrite, aFullDiskKeepsTheOldFileIntact) {
 TEST(AtomicWrite, aTargetThatCannotBeReplacedIsReportedAndKept) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("sub"));
-    EXPECT_FALSE(writeFileAtomic(dir.file("sub"), "x"));        // a folder stands there
+    EXPECT_FALSE(writeFileAtomic(dir.file("sub"), "x")); // a folder stands there
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("sub")));
     EXPECT_FALSE(writeFileAtomic(dir.file("no/such/x.txt"), "x")); // no such folder
     EXPECT_FALSE(writeFileAtomic("", "x"));

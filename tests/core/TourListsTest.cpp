@@ -1,8 +1,9 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "tour/TourLists.h"
 
 #include "RecordingTourObserver.h"
-#include "tour/TourLists.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 using namespace rovanta;
 using namespace rovanta::testing;

@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
+#include "tour/Tour.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "tour/Tour.h"
 
 using namespace rovanta;
 

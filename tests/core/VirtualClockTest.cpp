@@ -1,10 +1,9 @@
+#include "VirtualClock.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
-#include "VirtualClock.h"
 
 using namespace rovanta;
 using namespace rovanta::testing;

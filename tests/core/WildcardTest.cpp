@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "util/Wildcard.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 using namespace rovanta;
 

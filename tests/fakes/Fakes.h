@@ -1,5 +1,13 @@
 #pragma once
 
+#include "platform/Browser.h"
+#include "platform/Clipboard.h"
+#include "platform/DirectoryLookup.h"
+#include "platform/FileDialog.h"
+#include "platform/InputInjector.h"
+#include "platform/InternetTransfer.h"
+#include "platform/MessageBox.h"
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -8,14 +16,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "platform/Browser.h"
-#include "platform/Clipboard.h"
-#include "platform/DirectoryLookup.h"
-#include "platform/FileDialog.h"
-#include "platform/InputInjector.h"
-#include "platform/InternetTransfer.h"
-#include "platform/MessageBox.h"
 
 // Recording fakes of the platform interfaces. Each records what the program
 // asked of it and answers as the test arranged.

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/Clock.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <utility>
-
-#include "platform/Clock.h"
 
 namespace rovanta::testing {
 
