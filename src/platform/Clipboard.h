@@ -11,6 +11,8 @@ public:
     virtual ~Clipboard() = default;
     // Empties the clipboard and puts the text on it.
     virtual void setText(const std::string& text) = 0;
+    // Empties the clipboard: afterwards it holds no text.
+    virtual void clear() = 0;
     // The clipboard's text; nothing when it holds no text.
     virtual std::optional<std::string> text() const = 0;
 };

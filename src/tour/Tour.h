@@ -45,6 +45,15 @@ public:
         m_savedHeight = height;
     }
 
+    // Scale factors current size / saved size, set when a tour file is
+    // loaded; 1 (the same screen) until then.
+    double scrXFact() const { return m_scrXFact; }
+    double scrYFact() const { return m_scrYFact; }
+    void setScaleFactors(double x, double y) {
+        m_scrXFact = x;
+        m_scrYFact = y;
+    }
+
 private:
     TourLists m_lists;
     TourTable m_table;
@@ -53,6 +62,8 @@ private:
     float m_lastY = 0;
     double m_savedWidth = 0;
     double m_savedHeight = 0;
+    double m_scrXFact = 1;
+    double m_scrYFact = 1;
 };
 
 } // namespace rovanta

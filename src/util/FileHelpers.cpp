@@ -105,6 +105,10 @@ void FileHelpers::setClipText(const std::string& text) {
     m_clipboard.setText(text);
 }
 
+void FileHelpers::clearClipboard() {
+    m_clipboard.clear();
+}
+
 std::string FileHelpers::getClipText() const {
     return m_clipboard.text().value_or("\\");
 }

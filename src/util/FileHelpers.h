@@ -35,6 +35,9 @@ public:
     // Puts the text on the clipboard.
     void setClipText(const std::string& text);
 
+    // Empties the clipboard.
+    void clearClipboard();
+
     // The clipboard's text, or "\" when it holds none.
     std::string getClipText() const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AppControl.h"
 #include "platform/Browser.h"
 #include "platform/Clipboard.h"
 #include "platform/DirectoryLookup.h"
@@ -7,6 +8,7 @@
 #include "platform/InputInjector.h"
 #include "platform/InternetTransfer.h"
 #include "platform/MessageBox.h"
+#include "platform/WindowGeometry.h"
 
 #include <cstdint>
 #include <deque>
@@ -28,6 +30,9 @@ public:
         navigations.push_back(address);
         location = address;
         state = kLoading;
+        if (onNavigate) {
+            onNavigate(address);
+        }
     }
     void goBack() override { calls.emplace_back("back"); }
     void goForward() override { calls.emplace_back("forward"); }
@@ -38,6 +43,9 @@ public:
     void readField(std::int16_t n, std::function<void(std::string)> done) override {
         calls.push_back("read " + std::to_string(n));
         pendingReads.emplace_back(n, std::move(done));
+        if (deferAnswer) {
+            deferAnswer([this] { answerRead(); });
+        }
     }
     void writeField(std::int16_t n, const std::string& value) override {
         calls.push_back("write " + std::to_string(n) + " " + value);
@@ -62,10 +70,21 @@ public:
         }
         auto [n, done] = std::move(pendingReads.front());
         pendingReads.pop_front();
+        if (fieldSource) {
+            done(fieldSource(n));
+            return true;
+        }
         const auto it = fields.find(n);
         done(it == fields.end() ? std::string() : it->second);
         return true;
     }
+
+    // Runs after every navigate (e.g. to finish the load later).
+    std::function<void(const std::string&)> onNavigate;
+    // When set, field reads are answered through it instead of by hand.
+    std::function<void(std::function<void()>)> deferAnswer;
+    // When set, supplies the value of a field read.
+    std::function<std::string(std::int16_t)> fieldSource;
 
     std::vector<std::string> calls;
     std::vector<std::string> navigations;
@@ -112,6 +131,7 @@ public:
         content = t;
         ++setCount;
     }
+    void clear() override { content.reset(); }
     std::optional<std::string> text() const override { return content; }
 
     std::optional<std::string> content;
@@ -159,6 +179,27 @@ public:
 
     std::vector<std::string> fetched;
     std::map<std::string, std::string> documents;
+};
+
+class FakeWindowGeometry : public WindowGeometry {
+public:
+    Point screenToClient(Point screen) const override {
+        return {screen.x - clientOrigin.x, screen.y - clientOrigin.y};
+    }
+    bool isOverBrowser(Point screen) const override {
+        const Point c = screenToClient(screen);
+        return c.x >= browserLeft && c.y >= browserTop;
+    }
+
+    Point clientOrigin;
+    int browserLeft = 0;
+    int browserTop = 300; // the browser fills the client area below this line
+};
+
+class FakeAppControl : public AppControl {
+public:
+    void quit() override { ++quitRequests; }
+    int quitRequests = 0;
 };
 
 class FakeDirectoryLookup : public DirectoryLookup {

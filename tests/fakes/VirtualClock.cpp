@@ -93,6 +93,18 @@ void VirtualClock::advance(std::int64_t ms) {
     m_now = target;
 }
 
+bool VirtualClock::runUntil(const std::function<bool()>& done, std::int64_t maxMs) {
+    const std::int64_t limit = m_now + maxMs;
+    while (!done() && !m_queue.empty()) {
+        const std::int64_t next = m_queue.begin()->first.first;
+        if (next > limit) {
+            break;
+        }
+        advance(next - m_now);
+    }
+    return done();
+}
+
 bool VirtualClock::runUntilIdle(std::int64_t maxMs) {
     const std::int64_t limit = m_now + maxMs;
     while (!m_queue.empty()) {

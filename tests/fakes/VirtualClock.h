@@ -26,6 +26,9 @@ public:
     // Runs everything due until nothing is scheduled or maxMs have passed;
     // returns false when events were still pending at the limit.
     bool runUntilIdle(std::int64_t maxMs = 24LL * 3600 * 1000);
+    // Runs events one time point after another until done() holds or maxMs
+    // have passed; returns done().
+    bool runUntil(const std::function<bool()>& done, std::int64_t maxMs = 24LL * 3600 * 1000);
     // Number of scheduled callbacks and timer ticks.
     std::size_t pendingCount() const { return m_queue.size(); }
 

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace rovanta {
+
+// The main window's buttons whose enabled state the program switches.
+enum class Button {
+    CmdBack,
+    CmdForward,
+    CmdRefresh,
+    CmdHome,
+    CmdStop,
+    Command2, // "> URL zu Tour <"
+    Command3, // "Lösche Tour"
+    Command4, // "> Tour starten"
+    Command5, // "speichern"
+    Command6, // "laden"
+    Command7, // "Lösche Eintrag"
+    CmdTStop, // "[Halt]"
+    Count
+};
+
+// The pointer shown over the main window.
+enum class CursorKind { Normal, Capture };
+
+// The state of the main window's controls as the program decides it. The
+// window mirrors it; it holds nothing of its own.
+struct FormState {
+    std::array<bool, static_cast<std::size_t>(Button::Count)> enabled{
+        true, true, true, true, true, true, true, true, true, true, true, false};
+    std::string txtURL;
+    std::string txtHnw = "?";
+    std::string txtKeyPressed;
+    std::string txtDirLst;
+    bool txtDirLstVisible = false;
+    bool cmdEditChecked = false;
+    bool holdUrlChecked = false;
+    std::string invervall = "03";
+    std::string cmdTStopCaption = "[Halt]";
+    std::string cmdMausAnCaption = "[An]";
+    std::string lblMCntr = "Capture Point OFF";
+    std::string lblPos = "P:";
+    std::string cmdStzText = "-";
+    std::string lblStatus;
+    CursorKind cursor = CursorKind::Normal;
+    bool dataLok = true; // data source of tours: "Lokal" (true) or "Web"
+};
+
+// The main window's state with change notification.
+class MainForm {
+public:
+    FormState state;
+    // The main address, shown at start-up and when a tour ends (MainURL).
+    std::string mainURL;
+    // The program's folder; relative entries are read against it (StartDir).
+    std::string startDir;
+
+    bool isEnabled(Button b) const { return state.enabled[static_cast<std::size_t>(b)]; }
+    void setEnabled(Button b, bool on) { state.enabled[static_cast<std::size_t>(b)] = on; }
+
+    // Tells the observers that the state changed.
+    void changed() {
+        for (const auto& observer : m_observers) {
+            observer();
+        }
+    }
+    // Adds a function run after each change.
+    void addObserver(std::function<void()> observer) { m_observers.push_back(std::move(observer)); }
+
+private:
+    std::vector<std::function<void()>> m_observers;
+};
+
+} // namespace rovanta

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "player/Task.h"
+#include "util/SlotTable.h"
+
+#include <cstdint>
+#include <string>
+
+namespace rovanta {
+
+class AppControl;
+class Browser;
+class Clock;
+class FileHelpers;
+class InputInjector;
+class MainForm;
+class MessageBox;
+class TourTable;
+
+// The services the interpreter acts through.
+struct InterpreterServices {
+    InputInjector& input;
+    Browser& browser;
+    Clock& clock;
+    FileHelpers& files;
+    MessageBox& messages;
+    AppControl& app;
+};
+
+// Runs action texts (DoSendMsg): characters become key events, tokens after
+// "~" press Enter, Tab and the Ctrl shortcuts, move text through the
+// clipboard and the page's first form, load and save text files, list a
+// folder and loop over its files, or end the program. Every wait is a wait
+// on the clock.
+class ActionInterpreter {
+public:
+    enum class Outcome { Finished, Quit };
+    // The question asked before a tour from the web first touches local files.
+    static constexpr const char* kLocalFilesQuestion =
+        "Diese Tour stammt aus dem Web und möchte auf lokale Dateien zugreifen. Zulassen?";
+
+    ActionInterpreter(InterpreterServices services, TourTable& table, MainForm& form);
+
+    // Runs one action text; outcome tells whether it ended the program.
+    Task run(std::string text, Outcome& outcome);
+
+    // The folder listing (DirList) with its count (MaxDirLst) and the
+    // 1-based slot of the file being worked on (LoopCnt).
+    SlotTable& dirList() { return m_dirList; }
+    std::int16_t maxDirLst() const { return m_maxDirLst; }
+    std::int16_t loopCnt() const { return m_loopCnt; }
+    // Back to the first file of no listing: LoopCnt 1, MaxDirLst 0.
+    void resetLoop();
+
+    // Marks whether the tour's text came from a web address; a web tour asks
+    // once before its first file token.
+    void setTourFromWeb(bool fromWeb);
+    // Forgets the answer of the local-file question (a new tour run asks again).
+    void resetLocalFileAnswer() { m_localFiles = LocalFiles::Unasked; }
+
+private:
+    enum class LocalFiles { Unasked, Allowed, Denied };
+
+    Sleep sleep(int ms) { return Sleep(m_services.clock, ms, m_life); }
+    bool mayUseLocalFiles();
+    // The file in slot LoopCnt of the listing, empty when there is none.
+    std::string currentListFile() const;
+    void showDirList(const std::string& path);
+    Task saveField(std::string name, int field);
+
+    InterpreterServices m_services;
+    TourTable& m_table;
+    MainForm& m_form;
+    SlotTable m_dirList{};
+    std::int16_t m_maxDirLst = 0;
+    std::int16_t m_loopCnt = 1;
+    bool m_tourFromWeb = false;
+    LocalFiles m_localFiles = LocalFiles::Unasked;
+    LifeToken m_life = std::make_shared<int>(0);
+};
+
+} // namespace rovanta

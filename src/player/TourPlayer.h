@@ -1,0 +1,93 @@
+#pragma once
+
+#include "player/Task.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace rovanta {
+
+class ActionInterpreter;
+class Browser;
+class Clock;
+class CommandQueue;
+class InputInjector;
+class MainForm;
+class MessageBox;
+class MousePositions;
+class Timer;
+class Tour;
+
+// The services the player acts through.
+struct PlayerServices {
+    Browser& browser;
+    InputInjector& input;
+    Clock& clock;
+    MessageBox& messages;
+};
+
+// The tour's step interval in milliseconds for a text of the interval box:
+// whole seconds (halves rounded to even) times 1000 in 16-bit arithmetic.
+// Nothing for a blank text, a text that is not a number, a product past
+// 32767 and a negative one.
+std::optional<int> intervalFromText(const std::string& text);
+
+// Plays the started tour on the step timer Timer1: each tick advances to the
+// next entry and navigates there, or waits for its page; a ready page gets
+// its point clicked, its action text run, its hint shown and its row
+// selected. The free-slot marker ends the tour with "> TOUR BEENDET! <".
+class TourPlayer {
+public:
+    static constexpr int kStartInterval = 2000;
+    static constexpr int kRetestInterval = 1000;
+    static constexpr int kReadyPause = 200;
+    static constexpr const char* kTourEnded = "> TOUR BEENDET! <";
+
+    TourPlayer(PlayerServices services, Tour& tour, MainForm& form, ActionInterpreter& interpreter,
+               MousePositions& mouse, CommandQueue& queue);
+    ~TourPlayer();
+
+    // "> Tour starten": starts the tour (STour).
+    void startTour();
+    // "[Halt]" / "[ gestoppt !]": halts or resumes the step timer.
+    void haltOrResume();
+    // Edit of the interval box: sets the step interval at once when valid.
+    void intervalChanged(const std::string& text);
+    // One tick of the step timer (normally posted by the timer itself).
+    Task tick();
+
+    // Button groups of the main window.
+    void tourBtnsOff();
+    void tourBtnsOn();
+    void editBtnsOff();
+    void editBtnsOn();
+
+    // The step timer Timer1.
+    Timer& stepTimer() { return *m_timer; }
+    // True when the entry at TourPos was accepted as ready (wBrows).
+    bool wBrows() const { return m_wBrows; }
+    void setWBrows(bool ready) { m_wBrows = ready; }
+    // True once an action text has asked to end the program.
+    bool quitRequested() const { return m_quit; }
+
+private:
+    void restartTimer(int ms);
+    void endTour();
+
+    PlayerServices m_services;
+    Tour& m_tour;
+    MainForm& m_form;
+    ActionInterpreter& m_interpreter;
+    MousePositions& m_mouse;
+    CommandQueue& m_queue;
+    std::unique_ptr<Timer> m_timer;
+    bool m_wBrows = true;
+    int m_oldTIntv = kStartInterval;
+    int m_oldIntv = kStartInterval;
+    bool m_quit = false;
+    LifeToken m_life = std::make_shared<int>(0);
+};
+
+} // namespace rovanta
