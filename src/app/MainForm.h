@@ -46,6 +46,9 @@ struct FormState {
     std::string lblPos = "P:";
     std::string cmdStzText = "-";
     std::string lblStatus;
+    std::string tourFile = "Rovanta.txt"; // the tour file's name or web address
+    bool tourFileEnabled = true;
+    std::string webHtml; // tour text fetched from the web (WebHTML)
     CursorKind cursor = CursorKind::Normal;
     bool dataLok = true; // data source of tours: "Lokal" (true) or "Web"
 };
@@ -58,6 +61,10 @@ public:
     std::string mainURL;
     // The program's folder; relative entries are read against it (StartDir).
     std::string startDir;
+    // The configured autostart tour (AutoStartPfad).
+    std::string autoStartPfad;
+    // The five quick-tour paths in slots 1..5 (DiaShowPfad); slot 0 unused.
+    std::array<std::string, 6> diaShowPfad;
 
     bool isEnabled(Button b) const { return state.enabled[static_cast<std::size_t>(b)]; }
     void setEnabled(Button b, bool on) { state.enabled[static_cast<std::size_t>(b)] = on; }

@@ -4,6 +4,12 @@
 
 namespace rovanta {
 
+// A size in twips (1/1440 inch).
+struct TwipSize {
+    double width = 0;
+    double height = 0;
+};
+
 // Where the main window and its browser are on the screen.
 class WindowGeometry {
 public:
@@ -12,6 +18,8 @@ public:
     virtual Point screenToClient(Point screen) const = 0;
     // True when the screen point lies over the browser area.
     virtual bool isOverBrowser(Point screen) const = 0;
+    // The main window's client size in twips (pixels × 1440 / logical DPI).
+    virtual TwipSize clientSizeTwips() const = 0;
 };
 
 } // namespace rovanta

@@ -246,3 +246,16 @@ void TourPlayer::intervalChanged(const std::string& text) {
 }
 
 } // namespace rovanta
+
+namespace rovanta {
+
+void TourPlayer::restartWithInterval(const std::string& text) {
+    m_form.state.invervall = text;
+    m_timer->setEnabled(false);
+    if (const auto ms = intervalFromText(text)) {
+        m_timer->setInterval(*ms);
+    }
+    m_timer->setEnabled(true);
+}
+
+} // namespace rovanta

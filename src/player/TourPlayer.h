@@ -55,6 +55,9 @@ public:
     void haltOrResume();
     // Edit of the interval box: sets the step interval at once when valid.
     void intervalChanged(const std::string& text);
+    // Puts tour text's interval into the box and restarts the step timer
+    // (off, the new period when the text is a valid interval, on again).
+    void restartWithInterval(const std::string& text);
     // One tick of the step timer (normally posted by the timer itself).
     Task tick();
 

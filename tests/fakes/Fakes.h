@@ -191,7 +191,10 @@ public:
         return c.x >= browserLeft && c.y >= browserTop;
     }
 
+    TwipSize clientSizeTwips() const override { return clientSize; }
+
     Point clientOrigin;
+    TwipSize clientSize{15360, 11520}; // 1024 × 768 pixels at 96 DPI
     int browserLeft = 0;
     int browserTop = 300; // the browser fills the client area below this line
 };

@@ -1,0 +1,154 @@
+#include "app/TourFiles.h"
+
+#include "app/MainForm.h"
+#include "platform/DirectoryLookup.h"
+#include "platform/FileDialog.h"
+#include "platform/InternetTransfer.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowGeometry.h"
+#include "player/ActionInterpreter.h"
+#include "player/TourPlayer.h"
+#include "tour/Tour.h"
+#include "tour/TourFileFormat.h"
+#include "util/FileHelpers.h"
+#include "util/PathHelpers.h"
+#include "util/TextFile.h"
+#include "util/Utf8.h"
+
+namespace rovanta {
+namespace {
+
+bool isWebAddress(const std::string& text) {
+    return text.rfind("http", 0) == 0; // case matters: "HTTP" is a file name
+}
+
+} // namespace
+
+TourFiles::TourFiles(TourFileServices services, Tour& tour, MainForm& form, TourPlayer& player,
+                     ActionInterpreter& interpreter)
+    : m_services(services), m_tour(tour), m_form(form), m_player(player),
+      m_interpreter(interpreter) {}
+
+std::string TourFiles::resolve(const std::string& folder) const {
+    const std::string& name = m_form.state.tourFile;
+    if (isDrivePath(name)) {
+        return toLocalPath(name);
+    }
+    return folder + "/" + toLocalPath(name);
+}
+
+std::string TourFiles::savePath() const {
+    return resolve(m_form.startDir);
+}
+
+std::string TourFiles::loadPath() const {
+    return resolve(m_services.lookup.currentFolder());
+}
+
+void TourFiles::save() {
+    if (isWebAddress(m_form.state.tourFile)) {
+        return;
+    }
+    const TwipSize size = m_services.geometry.clientSizeTwips();
+    const std::string path = savePath();
+    const std::string text =
+        formatTourFile(size.width, size.height, m_form.state.invervall, m_tour.lists());
+    if (!writeTextFile(path, text)) {
+        m_services.messages.show(
+            {kSaveFailed + path, "Kelmio", MessageIcon::Error, MessageButtons::Ok});
+    }
+}
+
+void TourFiles::applyHeader(const std::string& line) {
+    const TourHeader header = parseTourHeader(line);
+    const double width = header.width.value_or(m_tour.savedWidth());
+    const double height = header.height.value_or(m_tour.savedHeight());
+    m_tour.setSavedSize(width, height);
+    const TwipSize current = m_services.geometry.clientSizeTwips();
+    m_tour.setScaleFactors(scaleFactor(current.width, width).value_or(m_tour.scrXFact()),
+                           scaleFactor(current.height, height).value_or(m_tour.scrYFact()));
+}
+
+void TourFiles::loadTourFile(const std::string& path) {
+    m_tour.lists().clear();
+    const auto lines = readTextLines(path);
+    if (!lines) {
+        return; // cannot be read: the lists stay empty
+    }
+    if (!lines->empty()) {
+        applyHeader((*lines)[0]);
+    }
+    if (lines->size() > 1) {
+        m_form.state.invervall = (*lines)[1];
+        m_player.intervalChanged((*lines)[1]);
+    }
+    m_tour.lists().assign(entriesFromLines(*lines, 2));
+    m_interpreter.setTourFromWeb(false);
+    m_form.changed();
+}
+
+void TourFiles::parseTourText(const std::string& text, bool fromWeb) {
+    m_tour.table().clear();
+    const std::vector<std::string> lines = tourTextLines(text);
+    if (lines.empty()) {
+        return;
+    }
+    if (charCount(lines[0]) > kMaxTourTextHeader) {
+        return; // no tour: nothing else is read or changed
+    }
+    applyHeader(lines[0]);
+    if (lines.size() > 1) {
+        m_player.restartWithInterval(lines[1]);
+    }
+    // Entries are added after the ones the lists already hold.
+    for (const TourEntry& entry : entriesFromLines(lines, 2)) {
+        if (!m_tour.lists().append(entry)) {
+            break;
+        }
+    }
+    m_interpreter.setTourFromWeb(fromWeb);
+    m_form.changed();
+}
+
+void TourFiles::load() {
+    const std::string& name = m_form.state.tourFile;
+    if (isWebAddress(name)) {
+        m_tour.lists().clear();
+        // A failed fetch counts as a fetch that returned no text.
+        m_form.state.webHtml = m_services.internet.fetchText(name).value_or(std::string());
+        parseTourText(m_form.state.webHtml, true);
+    } else if (m_services.files.fileExists(loadPath())) {
+        loadTourFile(loadPath());
+    }
+    m_form.changed();
+}
+
+void TourFiles::chooseAndStart() {
+    const auto chosen =
+        m_services.dialog.openFile({"", m_services.lookup.currentFolder(), kDialogFilter});
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    m_form.state.tourFile = *chosen;
+    load();
+    m_player.startTour();
+}
+
+void TourFiles::quickTour(int k) {
+    if (k < 1 || k > 5) {
+        return;
+    }
+    const std::string path = m_form.diaShowPfad[static_cast<std::size_t>(k)];
+    if (path.empty() || !m_services.files.fileExists(path)) {
+        return;
+    }
+    m_form.state.tourFile = path;
+    loadTourFile(loadPath());
+    m_player.startTour();
+}
+
+void TourFiles::loadWebHtml() {
+    parseTourText(m_form.state.webHtml, false);
+}
+
+} // namespace rovanta

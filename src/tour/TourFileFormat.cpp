@@ -1,0 +1,91 @@
+#include "tour/TourFileFormat.h"
+
+#include "tour/PositionEntry.h"
+#include "tour/TourLists.h"
+
+namespace rovanta {
+
+std::optional<double> parseDecimal(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::size_t i = 0;
+    if (text[0] == '+' || text[0] == '-') {
+        ++i;
+    }
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9') {
+            ++digits;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    return leadingNumber(text);
+}
+
+TourHeader parseTourHeader(std::string_view line) {
+    const std::size_t slash = line.find('/');
+    if (slash == std::string_view::npos) {
+        return {std::nullopt, parseDecimal(line)};
+    }
+    return {parseDecimal(line.substr(0, slash)), parseDecimal(line.substr(slash + 1))};
+}
+
+std::string formatTourFile(double widthTwips, double heightTwips, const std::string& interval,
+                           const TourLists& lists) {
+    std::string text = formatSingle(static_cast<float>(widthTwips)) + "/" +
+                       formatSingle(static_cast<float>(heightTwips)) + "\r\n" + interval + "\r\n";
+    for (int i = 0; i < lists.count(); ++i) {
+        text += lists.url(i) + "\r\n" + lists.position(i) + "\r\n" + lists.comment(i) + "\r\n";
+    }
+    return text;
+}
+
+std::vector<TourEntry> entriesFromLines(const std::vector<std::string>& lines, std::size_t first) {
+    std::vector<TourEntry> entries;
+    for (std::size_t i = first; i < lines.size(); i += 3) {
+        TourEntry entry;
+        entry.url = lines[i];
+        if (i + 1 < lines.size()) {
+            entry.position = lines[i + 1];
+        }
+        if (i + 2 < lines.size()) {
+            entry.comment = lines[i + 2];
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::vector<std::string> tourTextLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string current;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            lines.push_back(std::move(current));
+            current.clear();
+            ++i; // the character after the CR is skipped
+        } else {
+            current.push_back(text[i]);
+        }
+    }
+    return lines;
+}
+
+std::optional<double> scaleFactor(double current, double saved) {
+    if (saved == 0) {
+        return std::nullopt;
+    }
+    return (100 * current / saved) / 100;
+}
+
+} // namespace rovanta

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "PlaybackRig.h"
+#include "app/TourEditor.h"
+#include "app/TourFiles.h"
+#include "config/OptionsDialog.h"
+
+namespace rovanta::testing {
+
+// The playback engine plus tour files, tour editing and the options dialog.
+struct AppRig : PlaybackRig {
+    FakeFileDialog dialog;
+    FakeInternetTransfer internet;
+    TourFiles tourFiles{
+        {files, lookup, internet, dialog, messages, geometry}, tour, form, player, interpreter};
+    TourEditor editor{tour, form, browser, messages};
+    OptionsDialog options{
+        {files, lookup, dialog, internet, messages, browser}, form, tour, player, tourFiles};
+};
+
+} // namespace rovanta::testing
