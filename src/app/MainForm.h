@@ -45,7 +45,7 @@ struct FormState {
     std::string lblMCntr = "Capture Point OFF";
     std::string lblPos = "P:";
     std::string cmdStzText = "-";
-    std::string lblStatus;
+    std::string lblStatus = "Loaded";
     std::string tourFile = "Rovanta.txt"; // the tour file's name or web address
     bool tourFileEnabled = true;
     std::string webHtml; // tour text fetched from the web (WebHTML)
