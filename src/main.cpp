@@ -1,21 +1,88 @@
+#include "app/MainController.h"
 #include "qt/MainWindow.h"
+#include "qt/OptionsWindow.h"
+#include "qt/QtInternetTransfer.h"
+#include "qt/QtServices.h"
+#include "qt/QtWindowServices.h"
 #include "qt/WebEngineBrowser.h"
+#include "util/PosixDirectoryLookup.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTimer>
+
+namespace {
+
+// The files shipped beside the executable that a data folder needs too.
+const char* const kShippedFiles[] = {"Rovanta.txt", "start.html", "demo/seite1.html",
+                                     "demo/seite2.html", "demo/formular.html"};
+
+// The program's folder, or the user's data folder when the program's folder
+// cannot be written (an installed program); the demo is copied there once.
+QString startFolder(const QString& programDir) {
+    if (QFileInfo(programDir).isWritable()) {
+        return programDir;
+    }
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty()) {
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    }
+    const QString folder = data + QStringLiteral("/rovanta");
+    QDir().mkpath(folder + QStringLiteral("/demo"));
+    for (const char* name : kShippedFiles) {
+        const QString target = folder + QLatin1Char('/') + QLatin1String(name);
+        if (!QFileInfo::exists(target)) {
+            QFile::copy(programDir + QLatin1Char('/') + QLatin1String(name), target);
+        }
+    }
+    return folder;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rovanta"));
 
+    // The only arguments: a tour file to open, with --play to start it.
+    QStringList args = QApplication::arguments().mid(1);
+    const bool play = args.removeAll(QStringLiteral("--play")) > 0;
+    const QString tourArgument =
+        args.isEmpty() ? QString() : QFileInfo(args.first()).absoluteFilePath();
+
     MainWindow window;
+    QtClock clock;
+    QtClipboard clipboard;
+    QtMessageBox messages(&window);
+    QtFileDialog dialog(&window);
+    QtInternetTransfer internet(&window);
+    rovanta::PosixDirectoryLookup lookup;
+    QtWindowServices windowServices(&window, window.browser());
+    QtAppControl appControl;
+    rovanta::MainController controller({window.browser(), windowServices, clipboard, messages,
+                                        dialog, internet, lookup, windowServices, clock,
+                                        appControl});
+    OptionsWindow options(controller);
+    window.attach(controller, options);
+    QObject::connect(&options, &OptionsWindow::left, &window, [&controller] {
+        // Returning from our own dialog counts as the main window becoming active.
+        controller.command([&controller] { controller.activated(); });
+    });
+
+    const QString programDir = QApplication::applicationDirPath();
+    const QString startDir = startFolder(programDir);
+    controller.load({startDir.toStdString(),
+                     (programDir + QStringLiteral("/start.html")).toStdString(),
+                     (QDir::homePath() + QStringLiteral("/rovanta.txt")).toStdString()});
+
     window.show();
     // Activation works only once the window is shown.
     QTimer::singleShot(0, &window, [&window] { window.activateWindow(); });
-
-    // The start page ships beside the executable.
-    const QString startPage = QDir(QApplication::applicationDirPath()).filePath("start.html");
-    window.browser().navigate(startPage.toStdString());
+    if (!tourArgument.isEmpty()) {
+        controller.openTourFromCommandLine(tourArgument.toStdString(), play);
+    }
     return QApplication::exec();
 }

@@ -12,6 +12,11 @@ CaptureOverlay::CaptureOverlay(QWidget* covered)
     hide();
 }
 
+bool CaptureOverlay::takePress(Qt::MouseButton button) {
+    bool& latch = button == Qt::RightButton ? m_rightPressed : m_leftPressed;
+    return std::exchange(latch, false);
+}
+
 bool CaptureOverlay::eventFilter(QObject* watched, QEvent* event) {
     // Follow the covered widget's place and size.
     if (watched == m_covered &&
@@ -22,6 +27,11 @@ bool CaptureOverlay::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CaptureOverlay::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_leftPressed = true;
+    } else if (event->button() == Qt::RightButton) {
+        m_rightPressed = true;
+    }
     event->accept();
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 // A transparent widget laid over the browser while points are captured: it
-// takes the mouse presses so they never reach the page.
+// takes the mouse presses so they never reach the page, and remembers them
+// until they are asked for.
 class CaptureOverlay : public QWidget {
     Q_OBJECT
 public:
     explicit CaptureOverlay(QWidget* covered);
+
+    // True when the button was pressed since the last call (then forgotten).
+    bool takePress(Qt::MouseButton button);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -17,4 +20,6 @@ protected:
 
 private:
     QWidget* m_covered;
+    bool m_leftPressed = false;
+    bool m_rightPressed = false;
 };

@@ -1,12 +1,27 @@
 #pragma once
 
 #include <QMainWindow>
-#include <memory>
+#include <array>
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
 class QWebEngineView;
+class OptionsWindow;
+class TourListModel;
 class WebEngineBrowser;
 
-// The main window "Kelmio": for now the embedded browser filling the window.
+namespace rovanta {
+class MainController;
+}
+
+// The main window "Kelmio": the navigation row, the tour and editor panel,
+// and the browser. It mirrors the controller's form state and forwards its
+// events; it decides nothing itself.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -15,8 +30,64 @@ public:
 
     // The browser as the core drives it.
     WebEngineBrowser& browser() { return *m_browser; }
+    // Connects the widgets to the controller; call once, before showing.
+    void attach(rovanta::MainController& controller, OptionsWindow& options);
+    // Copies the controller's state into the widgets.
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWebEngineView* m_view;
-    WebEngineBrowser* m_browser;
+    QWidget* buildPanel();
+    QWidget* buildNavigation();
+    QPushButton* button(const char* caption, const char* name);
+    void forward(QPushButton* button, std::function<void()> fn);
+
+    rovanta::MainController* m_controller = nullptr;
+    OptionsWindow* m_options = nullptr;
+    TourListModel* m_model = nullptr;
+    QWebEngineView* m_view = nullptr;
+    WebEngineBrowser* m_browser = nullptr;
+    bool m_shownOnce = false;
+    bool m_syncingSelection = false;
+
+    QLineEdit* m_txtVers = nullptr;
+    QPushButton* m_cmdOpt = nullptr;
+    QPushButton* m_txtInfo = nullptr;
+    QPushButton* m_cmdExit = nullptr;
+    QPushButton* m_cmdBack = nullptr;
+    QPushButton* m_cmdForward = nullptr;
+    QPushButton* m_cmdRefresh = nullptr;
+    QPushButton* m_cmdHome = nullptr;
+    QPushButton* m_cmdStop = nullptr;
+    QLineEdit* m_txtURL = nullptr;
+    QLabel* m_lblStatus = nullptr;
+    QLineEdit* m_tourFile = nullptr;
+    QPushButton* m_command6 = nullptr; // laden
+    QPushButton* m_command5 = nullptr; // speichern
+    QPushButton* m_cmdFileDlg = nullptr;
+    std::array<QPushButton*, 5> m_quickTours{};
+    QTableView* m_tourURLs = nullptr;
+    QPushButton* m_command4 = nullptr; // > Tour starten
+    QPushButton* m_cmdTStop = nullptr;
+    QLineEdit* m_invervall = nullptr;
+    QPushButton* m_command2 = nullptr; // > URL zu Tour <
+    QPushButton* m_command7 = nullptr; // Lösche Eintrag
+    QPushButton* m_command3 = nullptr; // Lösche Tour
+    QPushButton* m_cmdNoEdit = nullptr;
+    QCheckBox* m_cmdEdit = nullptr;
+    QCheckBox* m_holdURL = nullptr;
+    QLineEdit* m_txtHnw = nullptr;
+    QLineEdit* m_txtKeyPressed = nullptr;
+    std::array<QPushButton*, 7> m_tokenButtons{};
+    QComboBox* m_cmdStz = nullptr;
+    QPushButton* m_cmdMausAn = nullptr;
+    QLabel* m_lblMCntr = nullptr;
+    QLabel* m_lblPos = nullptr;
+    QPushButton* m_cmdGoTo = nullptr;
+    QLineEdit* m_txtDirLst = nullptr;
+    QPlainTextEdit* m_webHTML = nullptr;
+    QPushButton* m_command9 = nullptr; // Load
 };

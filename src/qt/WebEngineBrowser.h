@@ -27,6 +27,11 @@ public:
     void setCaptureMode(bool on) override;
     void setListener(rovanta::BrowserListener* listener) override;
 
+    // The widget that takes mouse presses while capture is on.
+    CaptureOverlay& overlay() { return *m_overlay; }
+    // The view the browser drives.
+    QWebEngineView& view() { return *m_view; }
+
 private:
     void onLoadStarted();
     void onLoadFinished(bool ok);

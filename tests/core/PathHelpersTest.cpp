@@ -36,3 +36,14 @@ TEST(PathHelpers, localPathsAndDrivePaths) {
     EXPECT_FALSE(isDrivePath("http://a"));
     EXPECT_FALSE(isDrivePath(""));
 }
+
+#include "util/DialogFilter.h"
+
+TEST(DialogFilter, theProgramsFiltersBecomeToolkitFilters) {
+    EXPECT_EQ(toolkitFilter("Rovanta *.txt|*.txt"), "Rovanta *.txt (*.txt)");
+    EXPECT_EQ(toolkitFilter("Bild | *.txt"), "Bild (*.txt)");
+    EXPECT_EQ(toolkitFilter("Bild |*.jpg;*.gif"), "Bild (*.jpg *.gif)");
+    EXPECT_EQ(toolkitFilter("A|*.a|B|*.b"), "A (*.a);;B (*.b)");
+    EXPECT_EQ(toolkitFilter(""), "");
+    EXPECT_EQ(toolkitFilter("Alle|"), "Alle (*)");
+}

@@ -1,0 +1,79 @@
+#include "qt/TourListModel.h"
+
+#include "tour/TourLists.h"
+
+using rovanta::TourList;
+
+TourListModel::TourListModel(rovanta::TourLists& lists, QObject* parent)
+    : QAbstractTableModel(parent), m_lists(lists), m_rows(lists.count()) {
+    m_lists.addObserver(this);
+}
+
+TourListModel::~TourListModel() {
+    m_lists.removeObserver(this);
+}
+
+int TourListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int TourListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 3;
+}
+
+QVariant TourListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
+        return {};
+    }
+    const int row = index.row();
+    if (row < 0 || row >= m_lists.count()) {
+        return {};
+    }
+    return QString::fromStdString(m_lists.item(static_cast<TourList>(index.column()), row));
+}
+
+QVariant TourListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    static const char* const kTitles[] = {"URL", "Position / Tasten", "Hinweis"};
+    return section >= 0 && section < 3 ? QString::fromUtf8(kTitles[section]) : QVariant();
+}
+
+void TourListModel::itemInserted(TourList list, int index) {
+    // The URL list leads; the other two fill the row just added.
+    if (list == TourList::Urls) {
+        beginInsertRows(QModelIndex(), index, index);
+        ++m_rows;
+        endInsertRows();
+    } else {
+        itemChanged(list, index);
+    }
+}
+
+void TourListModel::itemChanged(TourList list, int index) {
+    const QModelIndex cell = this->index(index, static_cast<int>(list));
+    emit dataChanged(cell, cell);
+}
+
+void TourListModel::itemRemoved(TourList list, int index) {
+    if (list == TourList::Urls) {
+        beginRemoveRows(QModelIndex(), index, index);
+        --m_rows;
+        endRemoveRows();
+    }
+}
+
+void TourListModel::listReset(TourList list) {
+    if (list == TourList::Urls) {
+        beginResetModel();
+        m_rows = m_lists.count();
+        endResetModel();
+    }
+}
+
+void TourListModel::selectionChanged(TourList list, int index) {
+    if (list == TourList::Urls) {
+        emit urlSelectionChanged(index);
+    }
+}

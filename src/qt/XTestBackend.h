@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+// Real keyboard and pointer events through the X server's XTest extension.
+// This header and its source keep X11's headers away from Qt's.
+class XTestBackend {
+public:
+    // Opens the display named by $DISPLAY; nothing when there is no X server
+    // or it lacks XTest.
+    static std::unique_ptr<XTestBackend> open();
+    ~XTestBackend();
+    XTestBackend(const XTestBackend&) = delete;
+    XTestBackend& operator=(const XTestBackend&) = delete;
+
+    // Presses or releases the key for a Windows virtual-key code; codes with
+    // no key of their own send nothing. Returns whether a key was sent.
+    bool key(std::uint8_t virtualKey, bool down);
+    // Presses or releases the left mouse button.
+    void leftButton(bool down);
+    // Moves the pointer to a screen point.
+    void moveTo(int x, int y);
+    // The pointer's screen position and whether the left/right buttons are down.
+    void pointer(int& x, int& y, bool& left, bool& right);
+
+private:
+    explicit XTestBackend(void* display);
+    void* m_display; // the X11 Display, opaque to this header
+};

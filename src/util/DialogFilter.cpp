@@ -1,0 +1,56 @@
+#include "util/DialogFilter.h"
+
+namespace rovanta {
+namespace {
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = text.find(separator, from);
+        parts.push_back(text.substr(from, at == std::string::npos ? std::string::npos : at - from));
+        if (at == std::string::npos) {
+            return parts;
+        }
+        from = at + 1;
+    }
+}
+
+} // namespace
+
+std::vector<FilterChoice> parseDialogFilter(const std::string& filter) {
+    std::vector<FilterChoice> choices;
+    const std::vector<std::string> parts = split(filter, '|');
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        std::string patterns;
+        for (const std::string& p : split(parts[i + 1], ';')) {
+            const std::string pattern = trimmed(p);
+            if (!pattern.empty()) {
+                patterns += (patterns.empty() ? "" : " ") + pattern;
+            }
+        }
+        choices.push_back({trimmed(parts[i]), patterns.empty() ? std::string("*") : patterns});
+    }
+    return choices;
+}
+
+std::string toolkitFilter(const std::string& filter) {
+    std::string out;
+    for (const FilterChoice& choice : parseDialogFilter(filter)) {
+        if (!out.empty()) {
+            out += ";;";
+        }
+        out += choice.description + " (" + choice.patterns + ")";
+    }
+    return out;
+}
+
+} // namespace rovanta
