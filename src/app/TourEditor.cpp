@@ -55,7 +55,12 @@ void TourEditor::showSelected(int index) {
     }
     m_form.state.cmdEditChecked = true;
     const std::string target = resolveUrlEntry(lists.url(index), m_form.startDir);
-    if (target != kHoldMarker) {
+    // The row of the entry the player has just played is only shown: the
+    // browser already holds that page, and loading it again would throw away
+    // what the entry's click and action text did there.
+    const TourTable& table = m_tour.table();
+    const bool justPlayed = table.running() && index == table.pos() - 1;
+    if (target != kHoldMarker && !justPlayed) {
         m_browser.navigate(target);
     }
     m_form.state.txtURL = target;

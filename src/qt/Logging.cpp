@@ -1,3 +1,4 @@
 #include "qt/Logging.h"
 
 Q_LOGGING_CATEGORY(lcBrowser, "rovanta.browser", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcUi, "rovanta.ui", QtWarningMsg)

@@ -4,3 +4,6 @@
 
 // Browser events; enable with QT_LOGGING_RULES="rovanta.browser.info=true".
 Q_DECLARE_LOGGING_CATEGORY(lcBrowser)
+
+// Messages shown to the user; enable with QT_LOGGING_RULES="rovanta.ui.info=true".
+Q_DECLARE_LOGGING_CATEGORY(lcUi)

@@ -1,5 +1,6 @@
 #include "qt/QtServices.h"
 
+#include "qt/Logging.h"
 #include "util/DialogFilter.h"
 
 #include <QApplication>
@@ -88,6 +89,7 @@ rovanta::MessageResult QtMessageBox::show(const rovanta::Message& message) {
     using rovanta::MessageButtons;
     using rovanta::MessageIcon;
     using rovanta::MessageResult;
+    qCInfo(lcUi) << "Message" << QString::fromStdString(message.text);
     QMessageBox box(m_parent);
     box.setWindowTitle(QString::fromStdString(message.title));
     box.setText(toDisplayText(message.text));

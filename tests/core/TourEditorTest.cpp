@@ -147,3 +147,21 @@ TEST_F(Editor, deletingTheTourLeavesAPlayingTableAlone) {
     EXPECT_EQ(rig.tour.table().item(1), "a");
     EXPECT_EQ(rig.form.state.txtHnw, "");
 }
+
+TEST_F(Editor, theRowOfThePlayedEntryIsShownWithoutLoadingThePageAgain) {
+    rig.loadPagesAfter(100);
+    rig.tour.lists().assign({{"http://a.de/form.html", "0;0;[x]~F0", "Formular"}});
+    rig.player.intervalChanged("1");
+    rig.player.startTour(); // selecting the first row navigates once
+    ASSERT_EQ(rig.browser.navigations.size(), 1u);
+    rig.clock.advance(1000); // the step navigates, waits for the load
+    rig.clock.advance(2000); // ready; click, action, hint and row
+    EXPECT_EQ(rig.browser.navigations.size(), 2u) << "no reload after the action";
+    EXPECT_EQ(rig.browser.fields[0], "x");
+    EXPECT_EQ(rig.form.state.txtHnw, "Formular");
+    EXPECT_TRUE(rig.form.state.cmdEditChecked);
+    // A row the user picks while the tour plays is still shown in the browser.
+    rig.tour.lists().assign({{"a.html", "0;0", "?"}, {"b.html", "0;0", "?"}});
+    rig.tour.lists().select(TourList::Urls, 1);
+    EXPECT_EQ(rig.browser.navigations.back(), "/opt/rovanta/b.html");
+}
