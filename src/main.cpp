@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -78,7 +79,12 @@ int main(int argc, char* argv[]) {
                      (programDir + QStringLiteral("/start.html")).toStdString(),
                      (QDir::homePath() + QStringLiteral("/rovanta.txt")).toStdString()});
 
-    window.show();
+    // Maximised, as the stored points of tours expect; without a window
+    // manager the screen's geometry is set directly.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.setGeometry(screen->availableGeometry());
+    }
+    window.showMaximized();
     // Activation works only once the window is shown.
     QTimer::singleShot(0, &window, [&window] { window.activateWindow(); });
     if (!tourArgument.isEmpty()) {
