@@ -32,6 +32,9 @@ void CaptureOverlay::mousePressEvent(QMouseEvent* event) {
     } else if (event->button() == Qt::RightButton) {
         m_rightPressed = true;
     }
+    if (m_onPress) {
+        m_onPress(event->globalPosition().toPoint());
+    }
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 // A transparent widget laid over the browser while points are captured: it
 // takes the mouse presses so they never reach the page, and remembers them
@@ -12,6 +13,10 @@ public:
 
     // True when the button was pressed since the last call (then forgotten).
     bool takePress(Qt::MouseButton button);
+    // Runs at each press with its screen point.
+    void setPressHandler(std::function<void(QPoint global)> handler) {
+        m_onPress = std::move(handler);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -22,4 +27,5 @@ private:
     QWidget* m_covered;
     bool m_leftPressed = false;
     bool m_rightPressed = false;
+    std::function<void(QPoint)> m_onPress;
 };

@@ -87,8 +87,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     auto* splitter = new QSplitter(Qt::Horizontal, central);
     splitter->addWidget(buildPanel());
-    m_view = new QWebEngineView(splitter);
-    splitter->addWidget(m_view);
+    // The browser sits in a plain container: the capture overlay lies over
+    // it there (a splitter would take the overlay as a pane of its own).
+    auto* browserHost = new QWidget(splitter);
+    auto* hostLayout = new QVBoxLayout(browserHost);
+    hostLayout->setContentsMargins(0, 0, 0, 0);
+    m_view = new QWebEngineView(browserHost);
+    hostLayout->addWidget(m_view);
+    splitter->addWidget(browserHost);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({430, 850});

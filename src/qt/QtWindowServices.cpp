@@ -64,6 +64,11 @@ QtWindowServices::QtWindowServices(QWidget* window, WebEngineBrowser& browser)
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         m_xtest = XTestBackend::open();
     }
+    // Without XTest the pointer is known from our own moves and from the
+    // presses the capture overlay takes.
+    m_browser.overlay().setPressHandler([this](QPoint global) {
+        m_virtualCursor = {global.x(), global.y()};
+    });
 }
 
 QtWindowServices::~QtWindowServices() = default;
@@ -127,8 +132,6 @@ void QtWindowServices::setCursorPos(Point screen) {
     m_virtualCursor = screen;
     if (m_xtest) {
         m_xtest->moveTo(screen.x, screen.y);
-    } else {
-        QCursor::setPos(screen.x, screen.y);
     }
 }
 
@@ -146,8 +149,7 @@ Point QtWindowServices::cursorPos() const {
         m_xtest->pointer(x, y, left, right);
         return {x, y};
     }
-    const QPoint p = QCursor::pos();
-    return {p.x(), p.y()};
+    return m_virtualCursor;
 }
 
 std::int16_t QtWindowServices::asyncKeyState(int virtualKey) const {
