@@ -1,4 +1,5 @@
 #include "app/MainController.h"
+#include "qt/Logging.h"
 #include "qt/MainWindow.h"
 #include "qt/OptionsWindow.h"
 #include "qt/QtInternetTransfer.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QScreen>
@@ -88,7 +90,13 @@ int main(int argc, char* argv[]) {
     // Activation works only once the window is shown.
     QTimer::singleShot(0, &window, [&window] { window.activateWindow(); });
     if (!tourArgument.isEmpty()) {
+        QElapsedTimer loading;
+        loading.start();
         controller.openTourFromCommandLine(tourArgument.toStdString(), play);
+        // Let the list reach the screen before taking the time.
+        QApplication::processEvents();
+        qCInfo(lcUi) << "TourLoaded" << controller.tour().lists().count() << "entries in"
+                     << loading.elapsed() << "ms" << (play ? "and started" : "");
     }
     return QApplication::exec();
 }
