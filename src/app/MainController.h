@@ -1,13 +1,10 @@
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <string>
-
 #include "app/MainForm.h"
 #include "app/TourEditor.h"
 #include "app/TourFiles.h"
 #include "config/OptionsDialog.h"
+#include "generators/SiteGenerators.h"
 #include "platform/Browser.h"
 #include "player/ActionEditor.h"
 #include "player/ActionInterpreter.h"
@@ -16,6 +13,10 @@
 #include "player/TourPlayer.h"
 #include "tour/Tour.h"
 #include "util/FileHelpers.h"
+
+#include <functional>
+#include <memory>
+#include <string>
 
 namespace rovanta {
 
@@ -96,6 +97,7 @@ public:
     TourEditor& editor() { return m_editor; }
     OptionsDialog& options() { return m_options; }
     ActionEditor& actionEditor() { return m_actionEditor; }
+    SiteGenerators& generators() { return m_generators; }
     MousePositions& mouse() { return m_mouse; }
     ActionInterpreter& interpreter() { return m_interpreter; }
     CommandQueue& queue() { return m_queue; }
@@ -117,6 +119,7 @@ private:
     TourEditor m_editor;
     OptionsDialog m_options;
     ActionEditor m_actionEditor;
+    SiteGenerators m_generators;
     std::unique_ptr<Timer> m_captureTimer;
     std::string m_title;
     bool m_started = true;

@@ -48,6 +48,7 @@ public:
     // 1-based slot of the file being worked on (LoopCnt).
     SlotTable& dirList() { return m_dirList; }
     std::int16_t maxDirLst() const { return m_maxDirLst; }
+    void setMaxDirLst(std::int16_t count) { m_maxDirLst = count; }
     std::int16_t loopCnt() const { return m_loopCnt; }
     // Back to the first file of no listing: LoopCnt 1, MaxDirLst 0.
     void resetLoop();

@@ -136,6 +136,9 @@ QWidget* MainWindow::buildNavigation() {
     m_txtURL->setObjectName(QStringLiteral("txtURL"));
     m_txtURL->installEventFilter(new SelectAllOnFocus(m_txtURL));
     layout->addWidget(m_txtURL, 1);
+    m_cmdLBrowse = button("...", "cmdLBrowse");
+    m_cmdLBrowse->setToolTip(QStringLiteral("Lokale HTML-Datei öffnen"));
+    layout->addWidget(m_cmdLBrowse);
     m_lblStatus = new QLabel;
     m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
     m_lblStatus->setMinimumWidth(90);
@@ -265,6 +268,16 @@ QWidget* MainWindow::buildPanel() {
     web->addWidget(m_webHTML, 1);
     web->addWidget(m_command9);
     layout->addLayout(web);
+
+    // The site generators.
+    auto* generators = new QHBoxLayout;
+    m_cmdFrame = button("Frame anlegen", "cmdFrame");
+    m_cmdFrame->setToolTip(QStringLiteral("Erstellt Frame-Datei für Tour!"));
+    m_cmdLHTM = button("HTML-File-Liste", "cmdLHTM");
+    m_cmdLHTM->setToolTip(QStringLiteral("HTML-Dateien aus Verz. zu Tour"));
+    generators->addWidget(m_cmdFrame);
+    generators->addWidget(m_cmdLHTM);
+    layout->addLayout(generators);
     return panel;
 }
 
@@ -372,6 +385,9 @@ void MainWindow::attach(MainController& c, OptionsWindow& options) {
                                  .toStdString();
     });
     forward(m_command9, [&c] { c.tourFiles().loadWebHtml(); });
+    forward(m_cmdLBrowse, [&c] { c.generators().openLocalPage(); });
+    forward(m_cmdFrame, [&c] { c.generators().frameSite(); });
+    forward(m_cmdLHTM, [&c] { c.generators().htmlFileList(); });
     refresh();
 }
 

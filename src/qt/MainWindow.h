@@ -90,4 +90,7 @@ private:
     QLineEdit* m_txtDirLst = nullptr;
     QPlainTextEdit* m_webHTML = nullptr;
     QPushButton* m_command9 = nullptr; // Load
+    QPushButton* m_cmdLBrowse = nullptr;
+    QPushButton* m_cmdFrame = nullptr;
+    QPushButton* m_cmdLHTM = nullptr;
 };

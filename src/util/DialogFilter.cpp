@@ -29,6 +29,10 @@ std::vector<std::string> split(const std::string& text, char separator) {
 std::vector<FilterChoice> parseDialogFilter(const std::string& filter) {
     std::vector<FilterChoice> choices;
     const std::vector<std::string> parts = split(filter, '|');
+    if (parts.size() == 1 && !trimmed(parts[0]).empty()) {
+        // A bare pattern describes itself.
+        return {{trimmed(parts[0]), trimmed(parts[0])}};
+    }
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
         std::string patterns;
         for (const std::string& p : split(parts[i + 1], ';')) {

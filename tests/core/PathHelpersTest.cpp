@@ -46,4 +46,5 @@ TEST(DialogFilter, theProgramsFiltersBecomeToolkitFilters) {
     EXPECT_EQ(toolkitFilter("A|*.a|B|*.b"), "A (*.a);;B (*.b)");
     EXPECT_EQ(toolkitFilter(""), "");
     EXPECT_EQ(toolkitFilter("Alle|"), "Alle (*)");
+    EXPECT_EQ(toolkitFilter("*.htm?"), "*.htm? (*.htm?)");
 }
