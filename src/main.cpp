@@ -5,6 +5,7 @@
 #include "qt/QtInternetTransfer.h"
 #include "qt/QtServices.h"
 #include "qt/QtWindowServices.h"
+#include "qt/SlideShowWindow.h"
 #include "qt/WebEngineBrowser.h"
 #include "util/PosixDirectoryLookup.h"
 
@@ -69,11 +70,14 @@ int main(int argc, char* argv[]) {
                                         dialog, internet, lookup, windowServices, clock,
                                         appControl});
     OptionsWindow options(controller);
-    window.attach(controller, options);
-    QObject::connect(&options, &OptionsWindow::left, &window, [&controller] {
-        // Returning from our own dialog counts as the main window becoming active.
+    SlideShowWindow slideShow(controller);
+    window.attach(controller, options, slideShow);
+    // Returning from our own dialogs counts as the main window becoming active.
+    const auto returned = [&controller] {
         controller.command([&controller] { controller.activated(); });
-    });
+    };
+    QObject::connect(&options, &OptionsWindow::left, &window, returned);
+    QObject::connect(&slideShow, &SlideShowWindow::left, &window, returned);
 
     const QString programDir = QApplication::applicationDirPath();
     const QString startDir = startFolder(programDir);

@@ -20,7 +20,8 @@ MainController::MainController(PlatformServices s)
       m_options({m_files, s.lookup, s.dialog, s.internet, s.messages, s.browser}, m_form, m_tour,
                 m_player, m_tourFiles),
       m_actionEditor(m_form), m_generators({m_files, s.lookup, s.dialog, s.messages, s.browser},
-                                           m_tour, m_form, m_editor, m_interpreter) {
+                                           m_tour, m_form, m_editor, m_interpreter),
+      m_slideShow({s.lookup, s.dialog, s.messages, s.browser}, m_tour, m_form) {
     m_services.browser.setListener(this);
     // The capture timer runs for the whole run; its ticks wait for a step.
     m_captureTimer = m_services.clock.createTimer([this] {

@@ -5,6 +5,7 @@
 #include "app/TourFiles.h"
 #include "config/OptionsDialog.h"
 #include "generators/SiteGenerators.h"
+#include "generators/SlideShow.h"
 #include "platform/Browser.h"
 #include "player/ActionEditor.h"
 #include "player/ActionInterpreter.h"
@@ -98,6 +99,7 @@ public:
     OptionsDialog& options() { return m_options; }
     ActionEditor& actionEditor() { return m_actionEditor; }
     SiteGenerators& generators() { return m_generators; }
+    SlideShow& slideShow() { return m_slideShow; }
     MousePositions& mouse() { return m_mouse; }
     ActionInterpreter& interpreter() { return m_interpreter; }
     CommandQueue& queue() { return m_queue; }
@@ -120,6 +122,7 @@ private:
     OptionsDialog m_options;
     ActionEditor m_actionEditor;
     SiteGenerators m_generators;
+    SlideShow m_slideShow;
     std::unique_ptr<Timer> m_captureTimer;
     std::string m_title;
     bool m_started = true;

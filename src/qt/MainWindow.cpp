@@ -2,6 +2,7 @@
 
 #include "app/MainController.h"
 #include "qt/OptionsWindow.h"
+#include "qt/SlideShowWindow.h"
 #include "qt/TourListModel.h"
 #include "qt/WebEngineBrowser.h"
 
@@ -275,8 +276,11 @@ QWidget* MainWindow::buildPanel() {
     m_cmdFrame->setToolTip(QStringLiteral("Erstellt Frame-Datei für Tour!"));
     m_cmdLHTM = button("HTML-File-Liste", "cmdLHTM");
     m_cmdLHTM->setToolTip(QStringLiteral("HTML-Dateien aus Verz. zu Tour"));
+    m_cmdPicTour = button("Dia-Show", "cmdPicTour");
+    m_cmdPicTour->setToolTip(QStringLiteral("DiaShow anlegen"));
     generators->addWidget(m_cmdFrame);
     generators->addWidget(m_cmdLHTM);
+    generators->addWidget(m_cmdPicTour);
     layout->addLayout(generators);
     return panel;
 }
@@ -286,9 +290,10 @@ void MainWindow::forward(QPushButton* b, std::function<void()> fn) {
             [this, fn = std::move(fn)] { m_controller->command(fn); });
 }
 
-void MainWindow::attach(MainController& c, OptionsWindow& options) {
+void MainWindow::attach(MainController& c, OptionsWindow& options, SlideShowWindow& slideShow) {
     m_controller = &c;
     m_options = &options;
+    m_slideShow = &slideShow;
     rovanta::MainForm& form = c.form();
     form.addObserver([this] { refresh(); });
 
@@ -388,6 +393,7 @@ void MainWindow::attach(MainController& c, OptionsWindow& options) {
     forward(m_cmdLBrowse, [&c] { c.generators().openLocalPage(); });
     forward(m_cmdFrame, [&c] { c.generators().frameSite(); });
     forward(m_cmdLHTM, [&c] { c.generators().htmlFileList(); });
+    connect(m_cmdPicTour, &QPushButton::clicked, this, [this] { m_slideShow->showDialog(); });
     refresh();
 }
 
@@ -439,6 +445,9 @@ void MainWindow::refresh() {
     }
     if (m_options != nullptr) {
         m_options->refresh();
+    }
+    if (m_slideShow != nullptr) {
+        m_slideShow->refresh();
     }
 }
 

@@ -12,6 +12,7 @@ class QPushButton;
 class QTableView;
 class QWebEngineView;
 class OptionsWindow;
+class SlideShowWindow;
 class TourListModel;
 class WebEngineBrowser;
 
@@ -31,7 +32,8 @@ public:
     // The browser as the core drives it.
     WebEngineBrowser& browser() { return *m_browser; }
     // Connects the widgets to the controller; call once, before showing.
-    void attach(rovanta::MainController& controller, OptionsWindow& options);
+    void attach(rovanta::MainController& controller, OptionsWindow& options,
+                SlideShowWindow& slideShow);
     // Copies the controller's state into the widgets.
     void refresh();
 
@@ -47,6 +49,7 @@ private:
 
     rovanta::MainController* m_controller = nullptr;
     OptionsWindow* m_options = nullptr;
+    SlideShowWindow* m_slideShow = nullptr;
     TourListModel* m_model = nullptr;
     QWebEngineView* m_view = nullptr;
     WebEngineBrowser* m_browser = nullptr;
@@ -93,4 +96,5 @@ private:
     QPushButton* m_cmdLBrowse = nullptr;
     QPushButton* m_cmdFrame = nullptr;
     QPushButton* m_cmdLHTM = nullptr;
+    QPushButton* m_cmdPicTour = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "qt/OptionsWindow.h"
 #include "qt/QtServices.h"
 #include "qt/QtWindowServices.h"
+#include "qt/SlideShowWindow.h"
 #include "qt/WebEngineBrowser.h"
 #include "util/PosixDirectoryLookup.h"
 #include "util/TextFile.h"
@@ -25,6 +26,10 @@
 #include <memory>
 
 using namespace rovanta;
+
+#ifndef ROVANTA_ARTIFACTS
+#define ROVANTA_ARTIFACTS "."
+#endif
 
 namespace {
 
@@ -46,7 +51,8 @@ struct App {
             PlatformServices{window.browser(), *services, clipboard, messages, dialog, internet,
                              lookup, *services, clock, app});
         options = std::make_unique<OptionsWindow>(*controller);
-        window.attach(*controller, *options);
+        slideShow = std::make_unique<SlideShowWindow>(*controller);
+        window.attach(*controller, *options, *slideShow);
         controller->load({startDir.toStdString(), (startDir + "/start.html").toStdString(),
                           (startDir + "/none.txt").toStdString()});
         window.resize(1280, 1000);
@@ -76,6 +82,7 @@ struct App {
     PosixDirectoryLookup lookup;
     std::unique_ptr<MainController> controller;
     std::unique_ptr<OptionsWindow> options;
+    std::unique_ptr<SlideShowWindow> slideShow;
 };
 
 } // namespace
@@ -192,8 +199,45 @@ TEST(MainWindow, theOptionsWindowIsModelessAndSwapsItsBoxes) {
     EXPECT_TRUE(url->isVisible());
     EXPECT_EQ(pfad->x(), url->x()) << "the two boxes share one spot";
     EXPECT_EQ(pfad->width(), url->width());
+    a.options->grab().save(QStringLiteral(ROVANTA_ARTIFACTS "/options_dialog.png"));
     a.options->findChild<QPushButton*>("cmdClose")->click();
     QApplication::processEvents();
     EXPECT_FALSE(a.options->isVisible());
     EXPECT_TRUE(QFile::exists(dir.filePath("Rovanta.cfg")));
+}
+
+TEST(MainWindow, theSlideShowDialogStartsInItsStartStateAndMakesAShow) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    for (const char* name : {"a.jpg", "b.jpg"}) {
+        writeFileAtomic(dir.filePath(name).toStdString(), "JFIF");
+    }
+    a.click("cmdPicTour");
+    SlideShowWindow& w = *a.slideShow;
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("DiaShow erstellen"));
+    const auto box = [&w](const char* name) { return w.findChild<QCheckBox*>(name); };
+    EXPECT_TRUE(box("ChkILink")->isChecked());
+    EXPECT_TRUE(box("ChkPath")->isChecked());
+    EXPECT_FALSE(box("ChkFrame")->isChecked());
+    box("ChkFrame")->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(box("ChkPath")->isChecked()) << "In Frame switches the page options off";
+    EXPECT_FALSE(box("ChkILink")->isChecked());
+
+    a.dialog.answer = dir.filePath("a.jpg").toStdString();
+    w.findChild<QPushButton*>("cmdSelFile")->click();
+    QApplication::processEvents();
+    EXPECT_EQ(w.findChild<QLineEdit*>("txtFirstPic")->text(), dir.filePath("a.jpg"));
+    w.findChild<QPushButton*>("cmdGenShow")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(QFile::exists(dir.filePath("index_tour.html")));
+    EXPECT_EQ(a.find<QTableView>("TourURLs")->model()->rowCount(), 3);
+    ASSERT_FALSE(a.messages.shown.empty());
+    EXPECT_EQ(a.messages.shown.back().text,
+              "DiaShow(2) angelegt auf: " + dir.path().toStdString() + "/");
+    w.grab().save(QStringLiteral(ROVANTA_ARTIFACTS "/slideshow_dialog.png"));
+    w.findChild<QPushButton*>("cmdDiaShowLoad")->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(w.isVisible());
 }
