@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-webengine-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 missing=()

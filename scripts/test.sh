@@ -10,3 +10,6 @@ ctest --preset dev "$@"
 # The core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 bash scripts/build.sh asan
 ctest --preset asan
+
+# Every fuzz target for a short while, so a regression is caught.
+bash scripts/fuzz.sh 20
