@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Plays a looping tour in the real program for a while (default 600 s) and
+# reports the memory (PSS) of all its processes early on and at the end.
+# The tour: a folder listing, 98 page steps that fill a form field, and a
+# jump back for the next of 100 files, so it loops for hours.
+# Usage: bench/soak.sh [build folder] [seconds]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD="${1:-build/release}"
+DURATION="${2:-600}"
+if [[ -z "${DISPLAY:-}" ]]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+source scripts/webengine-env.sh
+WORK="$(mktemp -d)"
+export HOME="$WORK"
+mkdir -p "$WORK/in"
+for i in $(seq 1 100); do printf 'Datei %s' "$i" >"$WORK/in/f$i.txt"; done
+for p in a b; do
+  printf '<html><body><form><input name="f"></form><p>Seite %s</p></body></html>' "$p" >"$WORK/$p.html"
+done
+{
+  printf '19200/15000\r\n01\r\n'
+  printf '=\r\n0;0;~D:(%s|*.txt)\r\nListe\r\n' "$WORK/in"
+  for i in $(seq 1 98); do
+    page=$([[ $((i % 2)) -eq 0 ]] && echo a || echo b)
+    printf '%s\r\n0;0;~L:(%%)~F0\r\nSchritt %s\r\n' "$WORK/$page.html" "$i"
+  done
+  printf '=\r\n0;0;~G:2\r\nweiter\r\n'
+} >"$WORK/soak.txt"
+
+pss_tree() {
+  local total=0 pid child
+  for pid in $1 $(pgrep -P "$1" || true); do
+    for child in $(pgrep -P "$pid" || true); do
+      total=$((total + $(awk '/^Pss:/ {print $2}' /proc/"$child"/smaps_rollup 2>/dev/null || echo 0)))
+    done
+    total=$((total + $(awk '/^Pss:/ {print $2}' /proc/"$pid"/smaps_rollup 2>/dev/null || echo 0)))
+  done
+  echo "$total"
+}
+
+"$BUILD/src/rovanta" --play "$WORK/soak.txt" >"$WORK/soak.log" 2>&1 &
+PID=$!
+sleep 60
+first=$(pss_tree "$PID")
+sleep $((DURATION - 60))
+last=$(pss_tree "$PID")
+alive=yes
+kill -0 "$PID" 2>/dev/null || alive=no
+kill "$PID" 2>/dev/null || true
+wait "$PID" 2>/dev/null || true
+rm -rf "$WORK"
+awk -v a="$first" -v b="$last" -v d="$DURATION" -v alive="$alive" 'BEGIN {
+  printf "soak %d s: PSS after 60 s %d KiB, at the end %d KiB, growth %.1f %%, still running: %s\n",
+         d, a, b, 100 * (b - a) / a, alive }'
