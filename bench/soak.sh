@@ -8,10 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build/release}"
 DURATION="${2:-600}"
-if [[ -z "${DISPLAY:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source scripts/webengine-env.sh
+source bench/lib.sh
 WORK="$(mktemp -d)"
 export HOME="$WORK"
 mkdir -p "$WORK/in"
@@ -29,16 +26,6 @@ done
   printf '=\r\n0;0;~G:2\r\nweiter\r\n'
 } >"$WORK/soak.txt"
 
-pss_tree() {
-  local total=0 pid child
-  for pid in $1 $(pgrep -P "$1" || true); do
-    for child in $(pgrep -P "$pid" || true); do
-      total=$((total + $(awk '/^Pss:/ {print $2}' /proc/"$child"/smaps_rollup 2>/dev/null || echo 0)))
-    done
-    total=$((total + $(awk '/^Pss:/ {print $2}' /proc/"$pid"/smaps_rollup 2>/dev/null || echo 0)))
-  done
-  echo "$total"
-}
 
 "$BUILD/src/rovanta" --play "$WORK/soak.txt" >"$WORK/soak.log" 2>&1 &
 PID=$!

@@ -7,24 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build/release}"
 RUNS="${2:-5}"
-if [[ -z "${DISPLAY:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source scripts/webengine-env.sh
+source bench/lib.sh
 export QT_LOGGING_RULES="rovanta.browser.info=true"
 PAGE="$PWD/$BUILD/src/start.html"
 
-# PSS in KiB of a process and all its descendants.
-pss_tree() {
-  local total=0 pid
-  for pid in $1 $(pgrep -P "$1" || true); do
-    for child in $(pgrep -P "$pid" || true); do
-      total=$((total + $(awk '/^Pss:/ {print $2}' /proc/"$child"/smaps_rollup 2>/dev/null || echo 0)))
-    done
-    total=$((total + $(awk '/^Pss:/ {print $2}' /proc/"$pid"/smaps_rollup 2>/dev/null || echo 0)))
-  done
-  echo "$total"
-}
 
 # Runs one program; prints "milliseconds-to-page pss-KiB".
 measure() {

@@ -5,10 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD="${1:-build/release}"
-if [[ -z "${DISPLAY:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source scripts/webengine-env.sh
+source bench/lib.sh
 export QT_LOGGING_RULES="rovanta.ui.info=true"
 WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT

@@ -20,14 +20,6 @@ std::string joinFolder(const std::string& folder, const std::string& name) {
     return (!folder.empty() && folder.back() == '/') ? folder + name : folder + "/" + name;
 }
 
-void writeLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    writeTextFile(path, text); // a failure is passed over; the old file stays
-}
-
 } // namespace
 
 std::vector<std::string> framePageLines(const std::string& firstPage) {
@@ -87,8 +79,8 @@ void SiteGenerators::frameSite() {
         m_form.changed();
         return;
     }
-    writeLines(sitePath, framePageLines(fileNamePart(entries[0])));
-    writeLines(joinFolder(folder, "navigation.html"), navigationPageLines(entries));
+    writeCrLfLines(sitePath, framePageLines(fileNamePart(entries[0])));
+    writeCrLfLines(joinFolder(folder, "navigation.html"), navigationPageLines(entries));
     m_services.browser.navigate(sitePath);
     lists.select(TourList::Urls, lists.count() - 1);
     m_services.messages.show(

@@ -17,14 +17,6 @@ std::string pageOf(const std::string& picture) {
     return replaceExt3(picture, "html");
 }
 
-void writeLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    writeTextFile(path, text); // a failure is passed over; the old file stays
-}
-
 } // namespace
 
 std::string onlyFName(const std::string& name) {
@@ -142,7 +134,7 @@ void SlideShow::genHtml(const std::string& wDir, int index, int maxInd) {
     }
     lines.emplace_back("</body>");
     lines.emplace_back("</html>");
-    writeLines(toLocalPath(pagePath), lines);
+    writeCrLfLines(toLocalPath(pagePath), lines);
 }
 
 void SlideShow::genShow() {
@@ -212,7 +204,7 @@ void SlideShow::genShow() {
     lines.emplace_back("<br><br><hr><br>");
     lines.emplace_back("</body>");
     lines.emplace_back("</html>");
-    writeLines(toLocalPath(indexPath), lines);
+    writeCrLfLines(toLocalPath(indexPath), lines);
 
     m_services.browser.navigate(indexPath);
     lists.select(TourList::Urls, lists.count() - 1);

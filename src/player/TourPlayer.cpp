@@ -11,19 +11,12 @@
 #include "tour/Tour.h"
 #include "tour/UrlEntry.h"
 #include "util/PathHelpers.h"
+#include "util/Utf8.h"
 
 #include <cmath>
 
 namespace rovanta {
 namespace {
-
-std::string trimSpaces(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool endsWith(const std::string& text, const std::string& ending) {
     return text.size() >= ending.size() &&
@@ -33,7 +26,7 @@ bool endsWith(const std::string& text, const std::string& ending) {
 } // namespace
 
 std::optional<int> intervalFromText(const std::string& text) {
-    const std::string t = trimSpaces(text);
+    const std::string t = trimBlanks(text);
     if (t.empty()) {
         return std::nullopt;
     }
@@ -146,7 +139,7 @@ Task TourPlayer::tick() {
         co_return;
     }
 
-    const bool blank = trimSpaces(entry).empty();
+    const bool blank = trimBlanks(entry).empty();
     if (!blank) {
         if (m_wBrows && entry != kHoldMarker) {
             m_services.browser.navigate(resolveUrlEntry(entry, m_form.startDir));

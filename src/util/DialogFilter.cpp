@@ -1,15 +1,9 @@
 #include "util/DialogFilter.h"
 
+#include "util/Utf8.h"
+
 namespace rovanta {
 namespace {
-
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts;
@@ -29,19 +23,19 @@ std::vector<std::string> split(const std::string& text, char separator) {
 std::vector<FilterChoice> parseDialogFilter(const std::string& filter) {
     std::vector<FilterChoice> choices;
     const std::vector<std::string> parts = split(filter, '|');
-    if (parts.size() == 1 && !trimmed(parts[0]).empty()) {
+    if (parts.size() == 1 && !trimBlanks(parts[0]).empty()) {
         // A bare pattern describes itself.
-        return {{trimmed(parts[0]), trimmed(parts[0])}};
+        return {{trimBlanks(parts[0]), trimBlanks(parts[0])}};
     }
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
         std::string patterns;
         for (const std::string& p : split(parts[i + 1], ';')) {
-            const std::string pattern = trimmed(p);
+            const std::string pattern = trimBlanks(p);
             if (!pattern.empty()) {
                 patterns += (patterns.empty() ? "" : " ") + pattern;
             }
         }
-        choices.push_back({trimmed(parts[i]), patterns.empty() ? std::string("*") : patterns});
+        choices.push_back({trimBlanks(parts[i]), patterns.empty() ? std::string("*") : patterns});
     }
     return choices;
 }

@@ -145,3 +145,16 @@ bool writeTextFile(const std::string& path, std::string_view utf8Text) {
 }
 
 } // namespace rovanta
+
+namespace rovanta {
+
+bool writeCrLfLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return writeTextFile(path, text);
+}
+
+} // namespace rovanta

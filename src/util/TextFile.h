@@ -30,4 +30,7 @@ bool writeFileAtomic(const std::string& path, std::string_view bytes);
 // Writes UTF-8 text as a Windows-1252 file, atomically.
 bool writeTextFile(const std::string& path, std::string_view utf8Text);
 
+// Writes the lines, each ended by CR LF, as a Windows-1252 file, atomically.
+bool writeCrLfLines(const std::string& path, const std::vector<std::string>& lines);
+
 } // namespace rovanta

@@ -102,4 +102,12 @@ std::string rightChars(std::string_view text, std::size_t n) {
     return std::string(text.substr(offsetOfChar(text, total - n)));
 }
 
+std::string trimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
 } // namespace rovanta

@@ -26,4 +26,7 @@ std::string leftChars(std::string_view text, std::size_t n);
 // The last n characters (all of them when the text is shorter).
 std::string rightChars(std::string_view text, std::size_t n);
 
+// The text without leading and trailing blanks (spaces only).
+std::string trimBlanks(std::string_view text);
+
 } // namespace rovanta

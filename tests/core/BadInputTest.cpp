@@ -1,4 +1,5 @@
 #include "AppRig.h"
+#include "DiskFull.h"
 #include "TempDir.h"
 #include "generators/SiteGenerators.h"
 #include "util/TextFile.h"
@@ -12,22 +13,6 @@ using namespace rovanta;
 using namespace rovanta::testing;
 
 namespace {
-
-// Lowers the file-size limit while it lives: writes past it fail with EFBIG,
-// which no privilege bypasses (a full disk, as far as the writer can tell).
-class DiskFull {
-public:
-    explicit DiskFull(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~DiskFull() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 struct BadInput : ::testing::Test {
     BadInput() {

@@ -1,6 +1,7 @@
 #include "config/Config.h"
 
 #include "AppRig.h"
+#include "DiskFull.h"
 #include "TempDir.h"
 #include "util/TextFile.h"
 
@@ -173,13 +174,10 @@ TEST_F(Options, anUnwritableConfigurationSaysSoAndKeepsTheOldFile) {
     rig.options.close();
     const auto before = readFileBytes(dir.file("Rovanta.cfg"));
     rig.form.autoStartPfad = std::string(4000, 'x');
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit lowered = saved;
-    lowered.rlim_cur = 100;
-    ::setrlimit(RLIMIT_FSIZE, &lowered);
-    rig.options.close();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
+    {
+        const DiskFull full(100);
+        rig.options.close();
+    }
     EXPECT_EQ(readFileBytes(dir.file("Rovanta.cfg")), before);
     ASSERT_FALSE(rig.messages.shown.empty());
     EXPECT_EQ(rig.messages.shown.back().text,

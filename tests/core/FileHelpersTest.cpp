@@ -1,5 +1,6 @@
 #include "util/FileHelpers.h"
 
+#include "DiskFull.h"
 #include "Fakes.h"
 #include "TempDir.h"
 #include "util/PosixDirectoryLookup.h"
@@ -140,13 +141,10 @@ TEST_F(RealHelpers, saveTextFileWritesTheTextAndCrLf) {
 TEST_F(RealHelpers, saveTextFileOnAFullDiskKeepsTheOldFile) {
     const std::string path = dir.file("data.txt");
     helpers.saveTextFile(path, "keep me");
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit lowered = saved;
-    lowered.rlim_cur = 16;
-    ::setrlimit(RLIMIT_FSIZE, &lowered);
-    helpers.saveTextFile(path, std::string(1000, 'y'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
+    {
+        const DiskFull full(16);
+        helpers.saveTextFile(path, std::string(1000, 'y'));
+    }
     EXPECT_EQ(readFileBytes(path), "keep me\r\n");
 }
 

@@ -1,5 +1,6 @@
 #include "util/TextFile.h"
 
+#include "DiskFull.h"
 #include "TempDir.h"
 
 #include <filesystem>
@@ -9,26 +10,11 @@
 #include <vector>
 
 using namespace rovanta;
+using rovanta::testing::DiskFull;
 using rovanta::testing::TempDir;
 using Lines = std::vector<std::string>;
 
 namespace {
-
-// Lowers the process's file-size limit for its lifetime: writes past it
-// fail with EFBIG, which no privilege bypasses.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 std::vector<std::string> filesIn(const std::string& folder) {
     std::vector<std::string> names;
@@ -75,7 +61,7 @@ TEST(AtomicWrite, aFullDiskKeepsTheOldFileIntact) {
     const std::string path = dir.file("tour.txt");
     ASSERT_TRUE(writeFileAtomic(path, "the previous tour"));
     {
-        const FileSizeLimit limit(64);
+        const DiskFull limit(64);
         EXPECT_FALSE(writeFileAtomic(path, std::string(4096, 'x')));
     }
     EXPECT_EQ(readFileBytes(path), "the previous tour");

@@ -1,4 +1,5 @@
 #include "AppRig.h"
+#include "DiskFull.h"
 #include "TempDir.h"
 #include "tour/TourFileFormat.h"
 #include "util/TextFile.h"
@@ -144,13 +145,10 @@ TEST_F(TourFilesTest, aSaveThatFailsSaysSoAndKeepsTheOldFile) {
     std::vector<TourEntry> big(
         5000, TourEntry{"http://example.org/a-long-address.html", "1;1;", "a hint"});
     rig.tour.lists().assign(big);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit lowered = saved;
-    lowered.rlim_cur = 1024;
-    ::setrlimit(RLIMIT_FSIZE, &lowered);
-    rig.tourFiles.save();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
+    {
+        const DiskFull full(1024);
+        rig.tourFiles.save();
+    }
     EXPECT_EQ(readFileBytes(dir.file("Rovanta.txt")), before);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].text,

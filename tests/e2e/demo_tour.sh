@@ -4,18 +4,8 @@
 # Usage: demo_tour.sh <rovanta executable> <artefact folder>
 set -euo pipefail
 
-EXE="$1"
-ARTIFACTS="$2"
-if [[ -z "${DISPLAY:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source "$(dirname "$0")/../../scripts/webengine-env.sh"
+source "$(dirname "$0")/lib.sh"
 
-mkdir -p "$ARTIFACTS"
-WORK="$(mktemp -d)"
-LOG="$WORK/rovanta.log"
-export HOME="$WORK/home" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
-mkdir -p "$HOME"
 DEMO="$(dirname "$EXE")/Rovanta.txt"
 
 QT_LOGGING_RULES="rovanta.*.info=true" "$EXE" --play "$DEMO" >"$LOG" 2>&1 &

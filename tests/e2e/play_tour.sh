@@ -5,19 +5,9 @@
 # Usage: play_tour.sh <rovanta executable> <artefact folder>
 set -euo pipefail
 
-EXE="$1"
-ARTIFACTS="$2"
-if [[ -z "${DISPLAY:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source "$(dirname "$0")/../../scripts/webengine-env.sh"
+source "$(dirname "$0")/lib.sh"
 PAGES="$(cd "$(dirname "$0")/pages" && pwd)"
-
-mkdir -p "$ARTIFACTS"
-WORK="$(mktemp -d)"
-LOG="$WORK/rovanta.log"
-export HOME="$WORK/home" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
-mkdir -p "$HOME" "$WORK/in"
+mkdir -p "$WORK/in"
 cp "$PAGES/form.html" "$WORK/form.html"
 printf 'Anna' >"$WORK/in/a.txt"
 printf 'Bert' >"$WORK/in/b.txt"
@@ -40,12 +30,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-  echo "FAIL: $*"
-  echo "--- program output ---"
-  tail -40 "$LOG"
-  exit 1
-}
 
 # Keep a picture of the tour at work.
 sleep 8

@@ -4,19 +4,8 @@
 # Usage: smoke.sh <rovanta executable> <artefact folder>
 set -euo pipefail
 
-EXE="$1"
-ARTIFACTS="$2"
+source "$(dirname "$0")/lib.sh"
 
-if [[ -z "${DISPLAY:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-source "$(dirname "$0")/../../scripts/webengine-env.sh"
-
-mkdir -p "$ARTIFACTS"
-WORK="$(mktemp -d)"
-LOG="$WORK/rovanta.log"
-export HOME="$WORK/home" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
-mkdir -p "$HOME"
 
 QT_LOGGING_RULES="rovanta.browser.info=true" "$EXE" >"$LOG" 2>&1 &
 PID=$!
@@ -27,12 +16,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-  echo "FAIL: $*"
-  echo "--- program output ---"
-  cat "$LOG"
-  exit 1
-}
 
 for _ in $(seq 1 600); do
   if grep -q 'DocumentComplete.*start\.html' "$LOG"; then
