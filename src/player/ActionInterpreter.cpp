@@ -186,11 +186,11 @@ Task ActionInterpreter::run(std::string utf8Text, Outcome& outcome) {
             }
             case 'D': {
                 i += 2;
-                const std::string spec = readUpTo(text, i + 1, ')', i);
+                const std::string listing = readUpTo(text, i + 1, ')', i);
                 std::string folder;
                 std::string pattern;
                 bool afterBar = false;
-                for (char s : spec) {
+                for (char s : listing) {
                     if (s == '|') {
                         afterBar = true;
                     } else {
