@@ -184,6 +184,8 @@ QWidget* MainWindow::buildPanel() {
     m_tourURLs->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tourURLs->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tourURLs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Fixed row heights keep a list of tens of thousands of entries quick.
+    m_tourURLs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_tourURLs->verticalHeader()->setDefaultSectionSize(20);
     m_tourURLs->horizontalHeader()->setStretchLastSection(true);
     m_tourURLs->setWordWrap(false);
