@@ -34,7 +34,11 @@ first=$(pss_tree "$PID")
 sleep $((DURATION - 60))
 last=$(pss_tree "$PID")
 alive=yes
-kill -0 "$PID" 2>/dev/null || alive=no
+if ! kill -0 "$PID" 2>/dev/null; then
+  alive=no
+  echo "--- the program ended early; its last output ---"
+  tail -20 "$WORK/soak.log"
+fi
 kill "$PID" 2>/dev/null || true
 wait "$PID" 2>/dev/null || true
 rm -rf "$WORK"
