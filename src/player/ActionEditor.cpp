@@ -2,6 +2,9 @@
 
 #include "app/MainForm.h"
 
+#include <string_view>
+#include <utility>
+
 namespace rovanta {
 
 ActionEditor::ActionEditor(MainForm& form) : m_form(form) {}
@@ -39,29 +42,20 @@ void ActionEditor::press(TokenButton button) {
 }
 
 std::string ActionEditor::tokenOf(const std::string& item) {
-    if (item == "^A") {
-        return "~A";
-    }
-    if (item == "^C") {
-        return "~C";
-    }
-    if (item == "^V") {
-        return "~V";
-    }
-    if (item == "Load:") {
-        return "~L:(input.txt)";
-    }
-    if (item == "Save:") {
-        return "~S:(default.txt|0)";
-    }
-    if (item == "LDir:") {
-        return "~D:(/tmp|*.txt)"; // the temporary folder of this system
-    }
-    if (item == "GoTo:") {
-        return "~G:2";
-    }
-    if (item == "Quit!") {
-        return "~Q";
+    // Each item of the list and the token it appends; "-" appends nothing.
+    static constexpr std::pair<std::string_view, std::string_view> kTokens[] = {
+        {"^A", "~A"},
+        {"^C", "~C"},
+        {"^V", "~V"},
+        {"Load:", "~L:(input.txt)"},
+        {"Save:", "~S:(default.txt|0)"},
+        {"LDir:", "~D:(/tmp|*.txt)"}, // the temporary folder of this system
+        {"GoTo:", "~G:2"},
+        {"Quit!", "~Q"}};
+    for (const auto& [listItem, token] : kTokens) {
+        if (listItem == item) {
+            return std::string(token);
+        }
     }
     return {};
 }

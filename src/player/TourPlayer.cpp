@@ -190,7 +190,6 @@ Task TourPlayer::tick() {
     // The lists may have changed while the action ran.
     if (index >= 0 && index < lists.count()) {
         m_form.state.txtHnw = lists.comment(index);
-        m_form.changed();
         m_tour.lists().select(TourList::Urls, index);
     }
     m_form.changed();
@@ -237,10 +236,6 @@ void TourPlayer::intervalChanged(const std::string& text) {
         m_timer->setInterval(*ms);
     }
 }
-
-} // namespace rovanta
-
-namespace rovanta {
 
 void TourPlayer::restartWithInterval(const std::string& text) {
     m_form.state.invervall = text;

@@ -123,7 +123,6 @@ void OptionsWindow::refresh() {
             edit->setText(value);
         }
     };
-    set(m_txtAutoStart, s.txtAutoStart);
     for (std::size_t k = 0; k < 5; ++k) {
         // A path shows the setting; typing into the box is not taken over.
         m_akPf[k]->setText(QString::fromStdString(s.akPf[k + 1]));

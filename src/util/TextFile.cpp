@@ -144,10 +144,6 @@ bool writeTextFile(const std::string& path, std::string_view utf8Text) {
     return writeFileAtomic(path, utf8ToCp1252(utf8Text));
 }
 
-} // namespace rovanta
-
-namespace rovanta {
-
 bool writeCrLfLines(const std::string& path, const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {

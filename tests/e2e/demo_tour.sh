@@ -10,12 +10,6 @@ DEMO="$(dirname "$EXE")/Rovanta.txt"
 
 QT_LOGGING_RULES="rovanta.*.info=true" "$EXE" --play "$DEMO" >"$LOG" 2>&1 &
 PID=$!
-cleanup() {
-  kill "$PID" 2>/dev/null || true
-  wait "$PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
 
 shot=0
 for _ in $(seq 1 90); do

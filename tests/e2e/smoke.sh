@@ -6,16 +6,8 @@ set -euo pipefail
 
 source "$(dirname "$0")/lib.sh"
 
-
 QT_LOGGING_RULES="rovanta.browser.info=true" "$EXE" >"$LOG" 2>&1 &
 PID=$!
-cleanup() {
-  kill "$PID" 2>/dev/null || true
-  wait "$PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
 
 for _ in $(seq 1 600); do
   if grep -q 'DocumentComplete.*start\.html' "$LOG"; then
