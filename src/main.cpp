@@ -48,6 +48,9 @@ QString startFolder(const QString& programDir) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Qt WebEngine shares OpenGL contexts with the widgets; the attribute
+    // must be set before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rovanta"));
 

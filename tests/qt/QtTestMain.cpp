@@ -4,6 +4,9 @@
 // GoogleTest inside a running QApplication (the platform comes from the
 // environment: offscreen, or a virtual X server).
 int main(int argc, char* argv[]) {
+    // Qt WebEngine shares OpenGL contexts with the widgets; the attribute
+    // must be set before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
