@@ -55,11 +55,11 @@ void TourEditor::showSelected(int index) {
     }
     m_form.state.cmdEditChecked = true;
     const std::string target = resolveUrlEntry(lists.url(index), m_form.startDir);
-    // The row of the entry the player has just played is only shown: the
-    // browser already holds that page, and loading it again would throw away
-    // what the entry's click and action text did there.
-    const TourTable& table = m_tour.table();
-    const bool justPlayed = table.running() && index == table.pos() - 1;
+    // The row of the entry the player has just played is only shown when the
+    // player selects it: the browser already holds that page, and loading it
+    // again would throw away what the entry's click and action text did there.
+    // A user's click on that row still loads it.
+    const bool justPlayed = index == m_tour.table().playedRow();
     if (target != kHoldMarker && !justPlayed) {
         m_browser.navigate(target);
     }

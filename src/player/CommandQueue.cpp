@@ -34,8 +34,16 @@ void CommandQueue::postCall(std::function<void()> fn, int key) {
 Task CommandQueue::loop() {
     for (;;) {
         co_await WakeUp{*this};
-        auto [key, job] = std::move(m_jobs.front());
-        m_jobs.pop_front();
+        // User commands go before timer ticks that wait beside them, as a
+        // window system delivers input before a pending timer message: a
+        // "[Halt]" pressed during a step acts before the next step's tick.
+        auto next = std::find_if(m_jobs.begin(), m_jobs.end(),
+                                 [](const auto& queued) { return queued.first == kNoKey; });
+        if (next == m_jobs.end()) {
+            next = m_jobs.begin();
+        }
+        auto [key, job] = std::move(*next);
+        m_jobs.erase(next);
         m_busy = true;
         co_await job();
         m_busy = false;

@@ -8,9 +8,10 @@
 
 namespace rovanta {
 
-// Runs the program's commands and ticks one at a time, in arrival order. A
-// command that waits (a tour step with its sleeps) holds the queue until it
-// has finished; commands posted meanwhile wait their turn.
+// Runs the program's commands and ticks one at a time: commands in arrival
+// order, timer ticks after the commands that wait beside them. A command
+// that waits (a tour step with its sleeps) holds the queue until it has
+// finished; commands posted meanwhile wait their turn.
 class CommandQueue {
 public:
     using Job = std::function<Task()>;

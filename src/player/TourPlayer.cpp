@@ -117,7 +117,10 @@ void TourPlayer::editBtnsOn() {
 
 Task TourPlayer::tick() {
     TourTable& table = m_tour.table();
-    if (!table.running() || m_quit) {
+    // A tick that waited behind a step is void once its timer was stopped
+    // meanwhile (halted, or a tour file being loaded), as a window system
+    // drops the pending tick of a timer that is killed.
+    if (!table.running() || m_quit || !m_timer->isEnabled()) {
         co_return;
     }
     m_form.setEnabled(Button::CmdTStop, true);
@@ -171,10 +174,10 @@ Task TourPlayer::tick() {
     m_wBrows = true;
     restartTimer(m_oldTIntv);
 
-    const int index = pos - 1; // the lists count from 0, the table from 1
+    const int played = pos - 1; // the lists count from 0, the table from 1
     const TourLists& lists = m_tour.lists();
-    const bool hasEntry = index >= 0 && index < lists.count();
-    m_mouse.playPos(hasEntry ? lists.position(index) : std::string());
+    const bool hasEntry = played >= 0 && played < lists.count();
+    m_mouse.playPos(hasEntry ? lists.position(played) : std::string());
     if (!blank) {
         m_services.input.mouseEvent(kMouseLeftDown);
         m_services.input.mouseEvent(kMouseLeftUp);
@@ -187,10 +190,15 @@ Task TourPlayer::tick() {
             co_return;
         }
     }
-    // The lists may have changed while the action ran.
+    // Hint and row follow TourPos as the action text left it: after a jump
+    // ("~G") they are those of the entry before the jump's target. The lists
+    // may have changed while the action ran.
+    const int index = table.pos() - 1;
     if (index >= 0 && index < lists.count()) {
         m_form.state.txtHnw = lists.comment(index);
+        table.setPlayedRow(played);
         m_tour.lists().select(TourList::Urls, index);
+        table.setPlayedRow(-1);
     }
     m_form.changed();
 }

@@ -28,11 +28,16 @@ public:
     // True while a tour is being played.
     bool running() const { return m_running; }
     void setRunning(bool running) { m_running = running; }
+    // The list row of the entry the player has just played while it selects
+    // a row after the step (-1 otherwise); selecting that row only shows it.
+    int playedRow() const { return m_playedRow; }
+    void setPlayedRow(int row) { m_playedRow = row; }
 
 private:
     SlotTable m_items{};
     std::int16_t m_pos = 0;
     bool m_running = false;
+    int m_playedRow = -1;
 };
 
 } // namespace rovanta

@@ -35,7 +35,7 @@ TEST(CommandQueue, jobsRunOneAtATimeInArrivalOrder) {
     EXPECT_FALSE(queue.busy());
 }
 
-TEST(CommandQueue, jobsWithTheSameKeyAreCoalescedWhileWaiting) {
+TEST(CommandQueue, waitingTicksAreCoalescedAndComeAfterWaitingCommands) {
     VirtualClock clock;
     LifeToken life = std::make_shared<int>(0);
     std::vector<std::string> log;
@@ -46,7 +46,7 @@ TEST(CommandQueue, jobsWithTheSameKeyAreCoalescedWhileWaiting) {
     }
     queue.postCall([&] { log.push_back("click"); });
     clock.runUntilIdle();
-    EXPECT_THAT(log, ElementsAre("step begins", "step ends", "tick", "click"));
+    EXPECT_THAT(log, ElementsAre("step begins", "step ends", "click", "tick"));
 }
 
 TEST(CommandQueue, aQueueDestroyedMidJobLeavesNothingBehind) {

@@ -160,7 +160,10 @@ TEST_F(Editor, theRowOfThePlayedEntryIsShownWithoutLoadingThePageAgain) {
     EXPECT_EQ(rig.browser.fields[0], "x");
     EXPECT_EQ(rig.form.state.txtHnw, "Formular");
     EXPECT_TRUE(rig.form.state.cmdEditChecked);
-    // A row the user picks while the tour plays is still shown in the browser.
+    // A row the user picks while the tour plays, that one too, is loaded.
+    ASSERT_TRUE(rig.tour.table().running());
+    rig.tour.lists().select(TourList::Urls, 0);
+    EXPECT_EQ(rig.browser.navigations.size(), 3u);
     rig.tour.lists().assign({{"a.html", "0;0", "?"}, {"b.html", "0;0", "?"}});
     rig.tour.lists().select(TourList::Urls, 1);
     EXPECT_EQ(rig.browser.navigations.back(), "/opt/rovanta/b.html");

@@ -243,7 +243,8 @@ TEST_F(Player, theFolderLoopPlaysTheFormEntryOncePerFile) {
     EXPECT_EQ(std::count(rig.browser.navigations.begin(), rig.browser.navigations.end(),
                          "http://a.de/form.html"),
               3);
-    EXPECT_THAT(selected, ElementsAre(0, 1, 1, 1, 2));
+    // After each jump the row before the jump's target is shown.
+    EXPECT_THAT(selected, ElementsAre(0, 0, 0, 1, 2));
     EXPECT_THAT(endMessages(), ElementsAre("> TOUR BEENDET! <"));
     // The end of the tour resets the loop.
     EXPECT_EQ(rig.interpreter.loopCnt(), 1);
@@ -276,3 +277,29 @@ TEST_F(Player, commandsWaitWhileAStepRunsAndLateTicksComeOnce) {
     EXPECT_THAT(order, ElementsAre("halt pressed"));
     EXPECT_EQ(rig.input.keys.size(), 60u);
 }
+
+// Each step types for 3 s at an interval of 1 s, so the next tick falls due
+// while a step runs; "[Halt]" is pressed before (2500) and after (4000) it.
+struct HaltDuringStep : Player, ::testing::WithParamInterface<int> {};
+
+TEST_P(HaltDuringStep, freezesTheTourUntilResume) {
+    setTour({{"=", "0;0;" + std::string(30, 'a'), "eins"},
+             {"=", "0;0;" + std::string(30, 'b'), "zwei"}});
+    rig.player.intervalChanged("1");
+    start();
+    rig.clock.advance(GetParam());
+    ASSERT_TRUE(rig.queue.busy()) << "the first step is typing";
+    rig.queue.postCall([this] { rig.player.haltOrResume(); });
+    rig.clock.advance(30'000);
+    EXPECT_EQ(rig.input.keys.size(), 60u) << "no key of the second step";
+    EXPECT_EQ(rig.form.state.cmdTStopCaption, "[ gestoppt !]");
+    EXPECT_FALSE(rig.player.stepTimer().isEnabled());
+    EXPECT_TRUE(rig.tour.table().running());
+    EXPECT_THAT(endMessages(), IsEmpty());
+    rig.player.haltOrResume();
+    playToEnd();
+    EXPECT_EQ(rig.input.keys.size(), 120u);
+    EXPECT_THAT(endMessages(), ElementsAre("> TOUR BEENDET! <"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Player, HaltDuringStep, ::testing::Values(2500, 4000));
