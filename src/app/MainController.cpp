@@ -45,6 +45,7 @@ void MainController::load(const StartupPaths& paths) {
         m_form.state.dataLok ? m_options.state().txtPfad : m_options.state().txtURL;
     if (auto text = m_services.internet.fetchText(source)) {
         m_form.state.webHtml = std::move(*text);
+        m_form.state.webHtmlFromWeb = !m_form.state.dataLok;
     }
     m_form.state.txtURL = m_form.mainURL;
     m_services.browser.navigate(m_form.mainURL);

@@ -116,6 +116,7 @@ void TourFiles::load() {
         m_tour.lists().clear();
         // A failed fetch counts as a fetch that returned no text.
         m_form.state.webHtml = m_services.internet.fetchText(name).value_or(std::string());
+        m_form.state.webHtmlFromWeb = true;
         parseTourText(m_form.state.webHtml, true);
     } else if (m_services.files.fileExists(loadPath())) {
         loadTourFile(loadPath());
@@ -148,7 +149,9 @@ void TourFiles::quickTour(int k) {
 }
 
 void TourFiles::loadWebHtml() {
-    parseTourText(m_form.state.webHtml, false);
+    // Text that came from a web address stays a web tour, whichever button
+    // parses it: its file tokens still ask first.
+    parseTourText(m_form.state.webHtml, m_form.state.webHtmlFromWeb);
 }
 
 } // namespace rovanta

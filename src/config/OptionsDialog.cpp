@@ -124,6 +124,7 @@ void OptionsDialog::close() {
     const std::string& source = local ? m_state.txtPfad : m_state.txtURL;
     if (auto text = m_services.internet.fetchText(source)) {
         m_form.state.webHtml = std::move(*text);
+        m_form.state.webHtmlFromWeb = !local;
     }
     m_tour.lists().clear();
     if (local) {

@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "app/TourEditor.h"
 #include "generators/HtmlText.h"
+#include "generators/WorkingFolder.h"
 #include "platform/Browser.h"
 #include "platform/DirectoryLookup.h"
 #include "platform/FileDialog.h"
@@ -63,7 +64,7 @@ void SiteGenerators::frameSite() {
             {kEmptyTour, "Kelmio", MessageIcon::Information, MessageButtons::Ok});
         return;
     }
-    const std::string folder = m_services.lookup.currentFolder();
+    const std::string folder = workingFolder(m_services.lookup, m_form.startDir);
     const std::string sitePath = joinFolder(folder, "frame_tour.html");
     const int n = lists.count();
     std::vector<std::string> entries;
@@ -89,7 +90,7 @@ void SiteGenerators::frameSite() {
 }
 
 void SiteGenerators::htmlFileList() {
-    const std::string workFolder = m_services.lookup.currentFolder();
+    const std::string workFolder = workingFolder(m_services.lookup, m_form.startDir);
     m_services.messages.show(
         {kChooseFirst, "Kelmio", MessageIcon::Information, MessageButtons::Ok});
     const auto chosen = m_services.dialog.openFile({"", workFolder, "Rovanta *.html|*.html"});
@@ -114,7 +115,7 @@ void SiteGenerators::htmlFileList() {
 
 void SiteGenerators::openLocalPage() {
     const auto chosen =
-        m_services.dialog.openFile({"", m_services.lookup.currentFolder(), "*.htm?"});
+        m_services.dialog.openFile({"", workingFolder(m_services.lookup, m_form.startDir), "*.htm?"});
     if (!chosen || chosen->empty()) {
         return;
     }

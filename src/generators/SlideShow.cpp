@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "generators/HtmlText.h"
+#include "generators/WorkingFolder.h"
 #include "platform/Browser.h"
 #include "platform/DirectoryLookup.h"
 #include "platform/FileDialog.h"
@@ -50,7 +51,7 @@ void SlideShow::formatLeft(const std::string& text) {
 }
 
 void SlideShow::lokalLeft() {
-    std::string folder = m_services.lookup.currentFolder();
+    std::string folder = workingFolder(m_services.lookup, m_form.startDir);
     if (folder.empty() || folder.back() != '/') {
         folder += '/';
     }
@@ -74,7 +75,8 @@ void SlideShow::frameClicked(bool on) {
 
 void SlideShow::getFirstPic() {
     const auto chosen =
-        m_services.dialog.openFile({"", m_services.lookup.currentFolder(), "Bild |" + m_filter});
+        m_services.dialog.openFile(
+            {"", workingFolder(m_services.lookup, m_form.startDir), "Bild |" + m_filter});
     if (!chosen || chosen->empty()) {
         return;
     }

@@ -18,6 +18,31 @@ std::vector<std::string> split(const std::string& text, char separator) {
     }
 }
 
+// A mask's trailing "?"s match at most one character each, as in the file
+// masks of the folder listing; a toolkit's "?" needs exactly one. So "*.htm?"
+// becomes "*.htm *.htm?": .htm and .html files.
+std::string withShorterForms(const std::string& patterns) {
+    std::string out;
+    std::size_t from = 0;
+    while (from <= patterns.size()) {
+        std::size_t end = patterns.find(' ', from);
+        if (end == std::string::npos) {
+            end = patterns.size();
+        }
+        const std::string pattern = patterns.substr(from, end - from);
+        std::size_t stem = pattern.find_last_not_of('?');
+        stem = stem == std::string::npos ? 0 : stem + 1;
+        for (std::size_t len = stem; len < pattern.size(); ++len) {
+            if (len > 0) {
+                out += (out.empty() ? "" : " ") + pattern.substr(0, len);
+            }
+        }
+        out += (out.empty() ? "" : " ") + pattern;
+        from = end + 1;
+    }
+    return out;
+}
+
 } // namespace
 
 std::vector<FilterChoice> parseDialogFilter(const std::string& filter) {
@@ -46,7 +71,7 @@ std::string toolkitFilter(const std::string& filter) {
         if (!out.empty()) {
             out += ";;";
         }
-        out += choice.description + " (" + choice.patterns + ")";
+        out += choice.description + " (" + withShorterForms(choice.patterns) + ")";
     }
     return out;
 }

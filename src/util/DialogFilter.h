@@ -17,7 +17,8 @@ struct FilterChoice {
 std::vector<FilterChoice> parseDialogFilter(const std::string& filter);
 
 // The filter in the "Description (pattern pattern)" form of toolkit dialogs,
-// choices separated by ";;".
+// choices separated by ";;". A pattern ending in "?" is offered with its
+// shorter forms too, since there "?" stands for at most one character.
 std::string toolkitFilter(const std::string& filter);
 
 } // namespace rovanta

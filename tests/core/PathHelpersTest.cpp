@@ -46,5 +46,6 @@ TEST(DialogFilter, theProgramsFiltersBecomeToolkitFilters) {
     EXPECT_EQ(toolkitFilter("A|*.a|B|*.b"), "A (*.a);;B (*.b)");
     EXPECT_EQ(toolkitFilter(""), "");
     EXPECT_EQ(toolkitFilter("Alle|"), "Alle (*)");
-    EXPECT_EQ(toolkitFilter("*.htm?"), "*.htm? (*.htm?)");
+    EXPECT_EQ(toolkitFilter("*.htm?"), "*.htm? (*.htm *.htm?)");
+    EXPECT_EQ(toolkitFilter("X|a??;*.t?"), "X (a a? a?? *.t *.t?)");
 }

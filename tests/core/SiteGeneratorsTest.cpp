@@ -125,3 +125,18 @@ TEST_F(Generators, cancellingTheDialogKeepsTheTour) {
     EXPECT_EQ(rig.form.state.txtURL, dir.file("p.html"));
     EXPECT_THAT(rig.browser.navigations, ElementsAre(dir.file("p.html")));
 }
+
+TEST_F(Generators, aDeletedWorkingFolderFallsBackToTheProgramsFolder) {
+    TempDir program;
+    rig.form.startDir = program.path();
+    const std::string gone = dir.file("gone");
+    std::filesystem::create_directory(gone);
+    rig.lookup.setCurrentFolder(gone);
+    std::filesystem::remove(gone);
+    rig.tour.lists().assign({{"a.html", "0;0", "?"}});
+    generators.frameSite();
+    EXPECT_TRUE(std::filesystem::exists(program.file("frame_tour.html")));
+    EXPECT_EQ(rig.tour.lists().url(1), program.file("frame_tour.html"));
+    EXPECT_EQ(messageTexts().back(), std::string(SiteGenerators::kFrameWritten) + program.path());
+    EXPECT_EQ(rig.lookup.currentFolder(), program.path());
+}

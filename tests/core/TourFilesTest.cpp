@@ -164,6 +164,11 @@ TEST_F(TourFilesTest, aWebTourIsFetchedAndParsed) {
     rig.tourFiles.load();
     EXPECT_THAT(entries(), ElementsAre(TourEntry{"http://a.de/", "0;0;", "?"}));
     EXPECT_EQ(rig.player.stepTimer().interval(), 5000);
+    // Parsed again with "Load", the text is still a web tour: it asks first.
+    rig.tourFiles.loadWebHtml();
+    rig.runText("~D:(" + dir.path() + "|*.txt)");
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].text, ActionInterpreter::kLocalFilesQuestion);
 }
 
 TEST_F(TourFilesTest, aWebFetchWithNothingOrAPageLeavesTheListsEmpty) {
