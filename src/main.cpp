@@ -75,12 +75,6 @@ int main(int argc, char* argv[]) {
     OptionsWindow options(controller);
     SlideShowWindow slideShow(controller);
     window.attach(controller, options, slideShow);
-    // Returning from our own dialogs counts as the main window becoming active.
-    const auto returned = [&controller] {
-        controller.command([&controller] { controller.activated(); });
-    };
-    QObject::connect(&options, &OptionsWindow::left, &window, returned);
-    QObject::connect(&slideShow, &SlideShowWindow::left, &window, returned);
 
     const QString programDir = QApplication::applicationDirPath();
     const QString startDir = startFolder(programDir);

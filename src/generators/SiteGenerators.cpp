@@ -114,8 +114,8 @@ void SiteGenerators::htmlFileList() {
 }
 
 void SiteGenerators::openLocalPage() {
-    const auto chosen =
-        m_services.dialog.openFile({"", workingFolder(m_services.lookup, m_form.startDir), "*.htm?"});
+    const auto chosen = m_services.dialog.openFile(
+        {"", workingFolder(m_services.lookup, m_form.startDir), "*.htm?"});
     if (!chosen || chosen->empty()) {
         return;
     }

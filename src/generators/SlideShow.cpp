@@ -74,9 +74,8 @@ void SlideShow::frameClicked(bool on) {
 }
 
 void SlideShow::getFirstPic() {
-    const auto chosen =
-        m_services.dialog.openFile(
-            {"", workingFolder(m_services.lookup, m_form.startDir), "Bild |" + m_filter});
+    const auto chosen = m_services.dialog.openFile(
+        {"", workingFolder(m_services.lookup, m_form.startDir), "Bild |" + m_filter});
     if (!chosen || chosen->empty()) {
         return;
     }

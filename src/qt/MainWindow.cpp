@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -133,13 +134,19 @@ QWidget* MainWindow::buildNavigation() {
     for (QPushButton* b : {m_cmdBack, m_cmdForward, m_cmdRefresh, m_cmdHome, m_cmdStop}) {
         layout->addWidget(b);
     }
+    // The address group "1) URL:": the address box and "..." for a local page.
+    auto* address = new QGroupBox(QStringLiteral("1) URL:"));
+    address->setObjectName(QStringLiteral("fraURL"));
+    auto* addressLayout = new QHBoxLayout(address);
+    addressLayout->setContentsMargins(6, 2, 6, 4);
     m_txtURL = new QLineEdit;
     m_txtURL->setObjectName(QStringLiteral("txtURL"));
     m_txtURL->installEventFilter(new SelectAllOnFocus(m_txtURL));
-    layout->addWidget(m_txtURL, 1);
+    addressLayout->addWidget(m_txtURL, 1);
     m_cmdLBrowse = button("...", "cmdLBrowse");
     m_cmdLBrowse->setToolTip(QStringLiteral("Lokale HTML-Datei öffnen"));
-    layout->addWidget(m_cmdLBrowse);
+    addressLayout->addWidget(m_cmdLBrowse);
+    layout->addWidget(address, 1);
     m_lblStatus = new QLabel;
     m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
     m_lblStatus->setMinimumWidth(90);
@@ -187,7 +194,6 @@ QWidget* MainWindow::buildPanel() {
     // Fixed row heights keep a list of tens of thousands of entries quick.
     m_tourURLs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_tourURLs->verticalHeader()->setDefaultSectionSize(20);
-    m_tourURLs->horizontalHeader()->setStretchLastSection(true);
     m_tourURLs->setWordWrap(false);
     tourLayout->addWidget(m_tourURLs, 0, 0, 1, 4);
     m_command4 = button("> Tour starten", "Command4");
@@ -301,11 +307,28 @@ void MainWindow::attach(MainController& c, OptionsWindow& options, SlideShowWind
 
     m_model = new TourListModel(c.tour().lists(), this);
     m_tourURLs->setModel(m_model);
-    m_tourURLs->setColumnWidth(0, 200);
-    m_tourURLs->setColumnWidth(1, 110);
+    // The address takes the room the other two leave; those fit the texts
+    // in view, up to a limit, and the tooltips show every text whole.
+    QHeaderView* header = m_tourURLs->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setResizeContentsPrecision(0); // the rows in view decide
+    m_fitColumns = new QTimer(this);
+    m_fitColumns->setSingleShot(true);
+    m_fitColumns->setInterval(0);
+    connect(m_fitColumns, &QTimer::timeout, this, &MainWindow::fitTourColumns);
+    const auto fitSoon = [this] { m_fitColumns->start(); };
+    connect(m_model, &QAbstractItemModel::modelReset, this, fitSoon);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, fitSoon);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, fitSoon);
+    connect(m_tourURLs->verticalScrollBar(), &QScrollBar::valueChanged, this, fitSoon);
+    m_tourURLs->installEventFilter(this);
+    fitTourColumns();
     connect(m_tourURLs->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (m_syncingSelection || !current.isValid()) {
+                // Only the user's choice counts: the view also moves its
+                // current row when rows are removed or the list is rebuilt.
+                if (m_syncingSelection || m_model->changing() || !current.isValid()) {
                     return;
                 }
                 const int row = current.row();
@@ -396,7 +419,67 @@ void MainWindow::attach(MainController& c, OptionsWindow& options, SlideShowWind
     forward(m_cmdFrame, [&c] { c.generators().frameSite(); });
     forward(m_cmdLHTM, [&c] { c.generators().htmlFileList(); });
     connect(m_cmdPicTour, &QPushButton::clicked, this, [this] { m_slideShow->showDialog(); });
+
+    // Returning from our own dialogs makes the main window active again:
+    // leaving a dialog with its button or frame, or clicking back into the
+    // main window while the dialog stays open.
+    connect(&options, &OptionsWindow::left, this, &MainWindow::becameActive);
+    connect(&slideShow, &SlideShowWindow::left, this, &MainWindow::becameActive);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+        if (now == nullptr) {
+            return; // another program, or a moment between two windows
+        }
+        if (now == windowHandle() && m_lastFocus != nullptr && isOpenDialog(m_lastFocus)) {
+            becameActive();
+        }
+        m_lastFocus = now;
+    });
     refresh();
+}
+
+bool MainWindow::isOpenDialog(const QWindow* window) const {
+    for (const QWidget* dialog :
+         {static_cast<QWidget*>(m_options), static_cast<QWidget*>(m_slideShow)}) {
+        if (dialog != nullptr && dialog->isVisible() && dialog->windowHandle() == window) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainWindow::becameActive() {
+    m_controller->command([this] { m_controller->activated(); });
+}
+
+void MainWindow::fitTourColumns() {
+    // Position and hint fit the texts in view, each within 30 % of the
+    // table, so the address keeps at least 40 % of it.
+    const int room = m_tourURLs->viewport()->width();
+    QHeaderView* header = m_tourURLs->horizontalHeader();
+    const QFontMetrics metrics(m_tourURLs->font());
+    const int margin =
+        2 *
+        (m_tourURLs->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_tourURLs) + 4);
+    const int first = std::max(m_tourURLs->rowAt(0), 0);
+    int last = m_tourURLs->rowAt(m_tourURLs->viewport()->height() - 1);
+    if (last < 0) {
+        last = m_model->rowCount() - 1;
+    }
+    for (int column : {1, 2}) {
+        int fit = header->sectionSizeHint(column);
+        for (int row = first; row <= last; ++row) {
+            const QString text = m_model->index(row, column).data().toString();
+            fit = std::max(fit, metrics.horizontalAdvance(text) + margin);
+        }
+        header->resizeSection(column, std::min(fit, room * 3 / 10));
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tourURLs && event->type() == QEvent::Resize && m_fitColumns != nullptr) {
+        m_fitColumns->start();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::refresh() {
@@ -458,7 +541,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!m_shownOnce && m_controller != nullptr) {
         m_shownOnce = true;
         // The first showing counts as the window becoming active.
-        m_controller->command([this] { m_controller->activated(); });
+        becameActive();
     }
 }
 

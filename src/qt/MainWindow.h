@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QWindow>
 #include <array>
 
 class QCheckBox;
@@ -10,6 +12,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
+class QTimer;
 class QWebEngineView;
 class OptionsWindow;
 class SlideShowWindow;
@@ -38,6 +41,7 @@ public:
     void refresh();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -46,6 +50,14 @@ private:
     QWidget* buildNavigation();
     QPushButton* button(const char* caption, const char* name);
     void forward(QPushButton* button, std::function<void()> fn);
+    // Runs the steps of the window becoming active (first showing, return
+    // from one of our dialogs).
+    void becameActive();
+    // Sizes the position and hint columns to their texts; the address
+    // column takes the rest.
+    void fitTourColumns();
+    // True for the window of the options or slide-show dialog while shown.
+    bool isOpenDialog(const QWindow* window) const;
 
     rovanta::MainController* m_controller = nullptr;
     OptionsWindow* m_options = nullptr;
@@ -55,6 +67,8 @@ private:
     WebEngineBrowser* m_browser = nullptr;
     bool m_shownOnce = false;
     bool m_syncingSelection = false;
+    QTimer* m_fitColumns = nullptr;
+    QPointer<QWindow> m_lastFocus; // the window that had the focus before
 
     QLineEdit* m_txtVers = nullptr;
     QPushButton* m_cmdOpt = nullptr;

@@ -4,6 +4,22 @@
 
 using rovanta::TourList;
 
+namespace {
+
+// Counts a structural change of the model while it lasts.
+class Changing {
+public:
+    explicit Changing(int& depth) : m_depth(depth) { ++m_depth; }
+    ~Changing() { --m_depth; }
+    Changing(const Changing&) = delete;
+    Changing& operator=(const Changing&) = delete;
+
+private:
+    int& m_depth;
+};
+
+} // namespace
+
 TourListModel::TourListModel(rovanta::TourLists& lists, QObject* parent)
     : QAbstractTableModel(parent), m_lists(lists), m_rows(lists.count()) {
     m_lists.addObserver(this);
@@ -43,6 +59,7 @@ QVariant TourListModel::headerData(int section, Qt::Orientation orientation, int
 void TourListModel::itemInserted(TourList list, int index) {
     // The URL list leads; the other two fill the row just added.
     if (list == TourList::Urls) {
+        const Changing changing(m_changing);
         beginInsertRows(QModelIndex(), index, index);
         ++m_rows;
         endInsertRows();
@@ -58,6 +75,7 @@ void TourListModel::itemChanged(TourList list, int index) {
 
 void TourListModel::itemRemoved(TourList list, int index) {
     if (list == TourList::Urls) {
+        const Changing changing(m_changing);
         beginRemoveRows(QModelIndex(), index, index);
         --m_rows;
         endRemoveRows();
@@ -66,6 +84,7 @@ void TourListModel::itemRemoved(TourList list, int index) {
 
 void TourListModel::listReset(TourList list) {
     if (list == TourList::Urls) {
+        const Changing changing(m_changing);
         beginResetModel();
         m_rows = m_lists.count();
         endResetModel();

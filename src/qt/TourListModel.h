@@ -27,6 +27,10 @@ public:
     void listReset(rovanta::TourList list) override;
     void selectionChanged(rovanta::TourList list, int index) override;
 
+    // True while rows are being added, removed or reset: selection changes
+    // the view makes then are its own, not the user's.
+    bool changing() const { return m_changing > 0; }
+
 signals:
     // The URL list's selection changed in the core (-1: none).
     void urlSelectionChanged(int index);
@@ -34,4 +38,5 @@ signals:
 private:
     rovanta::TourLists& m_lists;
     int m_rows = 0; // rows the view knows of; follows the URL list
+    int m_changing = 0;
 };

@@ -1,13 +1,14 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "app/MainController.h"
 
 #include "Fakes.h"
 #include "TempDir.h"
 #include "VirtualClock.h"
-#include "app/MainController.h"
 #include "config/Config.h"
 #include "util/PosixDirectoryLookup.h"
 #include "util/TextFile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 using namespace rovanta;
 using namespace rovanta::testing;

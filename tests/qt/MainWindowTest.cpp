@@ -8,15 +8,20 @@
 #include "qt/QtWindowServices.h"
 #include "qt/SlideShowWindow.h"
 #include "qt/WebEngineBrowser.h"
+#include "util/DialogFilter.h"
 #include "util/PosixDirectoryLookup.h"
 #include "util/TextFile.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,6 +134,8 @@ TEST(MainWindow, everyControlCarriesItsCaption) {
     EXPECT_FALSE(a.find<QPushButton>("cmdTStop")->isEnabled());
     EXPECT_TRUE(a.find<QLineEdit>("txtVers")->text().startsWith("RodarAdav-Irozurido ["));
     EXPECT_EQ(a.find<QLabel>("lblMCntr")->text(), QStringLiteral("Capture Point OFF"));
+    EXPECT_EQ(a.find<QGroupBox>("fraURL")->title(), QStringLiteral("1) URL:"));
+    EXPECT_EQ(a.find<QPushButton>("cmdLBrowse")->parentWidget(), a.find<QGroupBox>("fraURL"));
 }
 
 TEST(MainWindow, recordingAnEntryAndSavingTheTour) {
@@ -204,6 +211,20 @@ TEST(MainWindow, theOptionsWindowIsModelessAndSwapsItsBoxes) {
     QApplication::processEvents();
     EXPECT_FALSE(a.options->isVisible());
     EXPECT_TRUE(QFile::exists(dir.filePath("Rovanta.cfg")));
+    // "[sichern]" with "Web": a web tour can be loaded, not edited or saved.
+    EXPECT_EQ(a.find<QLineEdit>("TourFile")->text(), url->text());
+    for (const char* name : {"Command2", "Command3", "Command5", "Command7"}) {
+        EXPECT_FALSE(a.find<QPushButton>(name)->isEnabled()) << name;
+    }
+    EXPECT_TRUE(a.find<QPushButton>("Command6")->isEnabled());
+    a.click("cmdOpt");
+    a.options->findChild<QAbstractButton*>("DataLok")->click();
+    a.options->findChild<QPushButton*>("cmdClose")->click();
+    QApplication::processEvents();
+    EXPECT_EQ(a.find<QLineEdit>("TourFile")->text(), pfad->text());
+    for (const char* name : {"Command2", "Command3", "Command5", "Command6", "Command7"}) {
+        EXPECT_TRUE(a.find<QPushButton>(name)->isEnabled()) << name;
+    }
 }
 
 TEST(MainWindow, theSlideShowDialogStartsInItsStartStateAndMakesAShow) {
@@ -240,4 +261,171 @@ TEST(MainWindow, theSlideShowDialogStartsInItsStartStateAndMakesAShow) {
     w.findChild<QPushButton*>("cmdDiaShowLoad")->click();
     QApplication::processEvents();
     EXPECT_FALSE(w.isVisible());
+}
+
+namespace {
+
+// Replaces the text of a box as a user does: select all, type.
+void typeInto(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+// Clicks a row of the tour table.
+void clickRow(QTableView* table, int row) {
+    const QRect cell = table->visualRect(table->model()->index(row, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QApplication::processEvents();
+}
+
+QString hintOf(QTableView* table, int row) {
+    return table->model()->index(row, 2).data().toString();
+}
+
+} // namespace
+
+TEST(MainWindow, replacingAndDeletingTheSelectedRowThenAddingAppends) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    auto* table = a.find<QTableView>("TourURLs");
+    auto* hint = a.find<QLineEdit>("txtHnw");
+    for (const char* name : {"a", "b", "c", "d"}) {
+        writeFileAtomic(dir.filePath(QString(name) + ".html").toStdString(), "<p>x</p>");
+        typeInto(a.find<QLineEdit>("txtURL"), QString(name) + ".html");
+        typeInto(hint, QString(name).toUpper());
+        a.click("Command2");
+    }
+    ASSERT_EQ(table->model()->rowCount(), 4);
+
+    clickRow(table, 1);
+    ASSERT_TRUE(waitFor([&] { return hint->text() == "B"; }, 3000));
+    EXPECT_TRUE(a.find<QCheckBox>("cmdEdit")->isChecked());
+    typeInto(hint, "B2");
+    a.click("Command2"); // replaces the selected entry
+    EXPECT_EQ(table->model()->rowCount(), 4);
+    EXPECT_EQ(hintOf(table, 1), "B2");
+
+    ASSERT_EQ(table->selectionModel()->selectedRows().value(0).row(), 1) << "still selected";
+    a.click("Command7");                // "Lösche Eintrag"
+    waitFor([] { return false; }, 300); // let any late selection arrive
+    EXPECT_EQ(table->model()->rowCount(), 3);
+    EXPECT_TRUE(table->selectionModel()->selectedRows().isEmpty());
+    EXPECT_EQ(a.controller->tour().lists().selectedUrl(), -1);
+    EXPECT_EQ(hint->text(), QString()) << "no neighbour was loaded into the editor";
+
+    typeInto(a.find<QLineEdit>("txtURL"), "e.html");
+    typeInto(hint, "E");
+    a.click("Command2");
+    ASSERT_EQ(table->model()->rowCount(), 4) << "appended, nothing overwritten";
+    EXPECT_EQ(hintOf(table, 0), "A");
+    EXPECT_EQ(hintOf(table, 1), "C");
+    EXPECT_EQ(hintOf(table, 2), "D");
+    EXPECT_EQ(hintOf(table, 3), "E");
+}
+
+TEST(MainWindow, haltDuringATypingStepFreezesTheTourUntilResumed) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    const QString page = dir.filePath("feld.html");
+    writeFileAtomic(page.toStdString(), "<input id=f autofocus>");
+    a.controller->tour().lists().assign({{page.toStdString(), "0;0;abcdefghijklmno", "eins"},
+                                         {"=", "0;0;pqrstuvwxyzabcd", "zwei"}});
+    typeInto(a.find<QLineEdit>("Invervall"), "1");
+    a.click("Command4");
+    auto* halt = a.find<QPushButton>("cmdTStop");
+    // The first step types for 1.5 s; the next tick falls due meanwhile.
+    ASSERT_TRUE(waitFor([&] { return a.controller->queue().busy() && halt->isEnabled(); }, 8000));
+    halt->click();
+    ASSERT_TRUE(waitFor([&] { return halt->text() == "[ gestoppt !]"; }, 5000));
+    waitFor([] { return false; }, 2500);
+    EXPECT_EQ(a.controller->tour().table().pos(), 1) << "no further step while halted";
+    EXPECT_EQ(a.find<QLineEdit>("txtHnw")->text(), "eins");
+    EXPECT_TRUE(a.messages.shown.empty());
+
+    halt->click();
+    EXPECT_EQ(halt->text(), QStringLiteral("[Halt]"));
+    ASSERT_TRUE(waitFor([&] { return !a.messages.shown.empty(); }, 10'000));
+    EXPECT_EQ(a.messages.shown[0].text, "> TOUR BEENDET! <");
+    EXPECT_EQ(a.controller->tour().table().pos(), 3);
+}
+
+TEST(MainWindow, clickingBackIntoTheMainWindowFromAnOpenDialogMakesItActive) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    const QString tour = dir.filePath("auto.txt");
+    writeFileAtomic(tour.toStdString(), "1/1\r\n03\r\n");
+    a.click("cmdOpt");
+    ASSERT_TRUE(
+        waitFor([&] { return QGuiApplication::focusWindow() == a.options->windowHandle(); }));
+    a.dialog.answer = tour.toStdString();
+    a.options->findChild<QPushButton*>("cmdSelAutoSt")->click();
+    QApplication::processEvents();
+    auto* tourFile = a.find<QLineEdit>("TourFile");
+    EXPECT_NE(tourFile->text(), tour) << "offered only when the main window is active";
+
+    a.window.activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QGuiApplication::focusWindow() == a.window.windowHandle(); }));
+    ASSERT_TRUE(waitFor([&] { return tourFile->text() == tour; }, 3000));
+    EXPECT_TRUE(a.options->isVisible()) << "the dialog stays open";
+
+    // Offered once: back to the dialog and again into the main window.
+    typeInto(tourFile, "andere.txt");
+    a.options->activateWindow();
+    ASSERT_TRUE(
+        waitFor([&] { return QGuiApplication::focusWindow() == a.options->windowHandle(); }));
+    a.window.activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QGuiApplication::focusWindow() == a.window.windowHandle(); }));
+    waitFor([] { return false; }, 200);
+    EXPECT_EQ(tourFile->text(), "andere.txt");
+}
+
+TEST(MainWindow, theTourTableShowsItsColumnsWhole) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    a.window.resize(1280, 1024);
+    auto* table = a.find<QTableView>("TourURLs");
+    QApplication::processEvents();
+    EXPECT_FALSE(table->horizontalScrollBar()->isVisible()) << "an empty table fits";
+    const std::string hint = "Anmelden";
+    const std::string longHint(200, 'x');
+    a.controller->tour().lists().assign(
+        {{dir.filePath("formular.html").toStdString(), "412;380;~T~E", hint},
+         {"b.html", "0;0;", longHint}});
+    waitFor([] { return false; }, 100);
+    const QFontMetrics metrics(table->font());
+    EXPECT_GE(table->columnWidth(1), metrics.horizontalAdvance("412;380;~T~E"));
+    EXPECT_GT(table->columnWidth(2), metrics.horizontalAdvance(QString::fromStdString(hint)));
+    EXPECT_GE(table->columnWidth(0), table->viewport()->width() * 2 / 5)
+        << "a long hint leaves the address its room";
+    EXPECT_FALSE(table->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(table->model()->index(1, 2).data(Qt::ToolTipRole).toString().size(), 200);
+    EXPECT_EQ(table->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
+              dir.filePath("formular.html"));
+}
+
+TEST(MainWindow, theLocalPageDialogOffersHtmAndHtmlFiles) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.htm", "b.html", "c.txt", "d.htmlx"}) {
+        writeFileAtomic(dir.filePath(name).toStdString(), "x");
+    }
+    // The dialog that "..." opens, with the filter it is given.
+    QFileDialog dialog(nullptr, QString(), dir.path(),
+                       QString::fromStdString(toolkitFilter("*.htm?")));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    ASSERT_NE(list, nullptr);
+    QStringList shown;
+    waitFor(
+        [&] {
+            shown.clear();
+            const QModelIndex root = list->rootIndex();
+            for (int r = 0; r < list->model()->rowCount(root); ++r) {
+                shown << list->model()->index(r, 0, root).data().toString();
+            }
+            shown.sort();
+            return shown.size() >= 2;
+        },
+        5000);
+    EXPECT_EQ(shown, (QStringList{"a.htm", "b.html"}));
 }
