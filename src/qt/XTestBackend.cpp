@@ -1,50 +1,43 @@
 #include "qt/XTestBackend.h"
 
+#include "qt/keys/XkbKeymap.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
-
-namespace {
-
-// The keysym for a Windows virtual-key code; NoSymbol for codes that have
-// no key of their own (0, 10, 61, 91..93 and every unassigned code).
-KeySym keysymOf(std::uint8_t vk) {
-    if (vk >= '0' && vk <= '9') {
-        return XK_0 + (vk - '0');
-    }
-    if (vk >= 'A' && vk <= 'Z') {
-        return XK_a + (vk - 'A');
-    }
-    switch (vk) {
-    case 9:
-        return XK_Tab;
-    case 13:
-        return XK_Return;
-    case 16:
-        return XK_Shift_L;
-    case 17:
-        return XK_Control_L;
-    case 106:
-        return XK_KP_Multiply;
-    case 107:
-        return XK_KP_Add;
-    case 109:
-        return XK_KP_Subtract;
-    case 110:
-        return XK_KP_Separator;
-    case 111:
-        return XK_KP_Divide;
-    default:
-        return NoSymbol;
-    }
-}
-
-} // namespace
+#include <algorithm>
+#include <xkbcommon/xkbcommon-x11.h>
 
 namespace {
 
 ::Display* dpy(void* display) {
     return static_cast<::Display*>(display);
+}
+
+// The keyboard layout the X server uses now; empty when it cannot be read.
+rovanta::keys::Keymap liveKeymap(::Display* display) {
+    rovanta::keys::Keymap map;
+    xcb_connection_t* connection = XGetXCBConnection(display);
+    if (connection == nullptr ||
+        xkb_x11_setup_xkb_extension(
+            connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+            XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr, nullptr) == 0) {
+        return map;
+    }
+    const std::int32_t device = xkb_x11_get_core_keyboard_device_id(connection);
+    xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    if (device < 0 || context == nullptr) {
+        xkb_context_unref(context);
+        return map;
+    }
+    if (xkb_keymap* keymap = xkb_x11_keymap_new_from_device(context, connection, device,
+                                                            XKB_KEYMAP_COMPILE_NO_FLAGS)) {
+        map = rovanta::keys::keymapFromXkb(keymap);
+        xkb_keymap_unref(keymap);
+    }
+    xkb_context_unref(context);
+    return map;
 }
 
 } // namespace
@@ -65,25 +58,76 @@ std::unique_ptr<XTestBackend> XTestBackend::open() {
     return std::unique_ptr<XTestBackend>(new XTestBackend(display));
 }
 
-XTestBackend::XTestBackend(void* display) : m_display(display) {}
+XTestBackend::XTestBackend(void* display)
+    : m_display(display), m_keymap(liveKeymap(dpy(display))) {}
 
 XTestBackend::~XTestBackend() {
     XCloseDisplay(dpy(m_display));
 }
 
+std::optional<rovanta::keys::KeyChoice> XTestBackend::choose(std::uint8_t virtualKey) {
+    XkbStateRec state{};
+    const unsigned locked =
+        XkbGetState(dpy(m_display), XkbUseCoreKbd, &state) == Success ? state.locked_mods : 0;
+    for (const std::uint32_t sym : rovanta::keys::keysymsForVirtualKey(virtualKey)) {
+        if (auto choice = rovanta::keys::chooseKey(m_keymap, sym, locked)) {
+            return choice;
+        }
+        // Without a readable layout, the plain key of the keysym.
+        if (m_keymap.keys.empty()) {
+            if (const KeyCode code = XKeysymToKeycode(dpy(m_display), sym); code != 0) {
+                return rovanta::keys::KeyChoice{code, {}};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void XTestBackend::fake(std::uint32_t keycode, bool down) {
+    XTestFakeKeyEvent(dpy(m_display), keycode, down ? True : False, CurrentTime);
+    if (down) {
+        m_down.push_back(keycode);
+    } else if (auto it = std::find(m_down.begin(), m_down.end(), keycode); it != m_down.end()) {
+        m_down.erase(it);
+    }
+}
+
 bool XTestBackend::key(std::uint8_t virtualKey, bool down) {
-    KeySym sym = keysymOf(virtualKey);
-    if (sym == NoSymbol) {
+    std::optional<rovanta::keys::KeyChoice> choice;
+    if (auto held = m_held.find(virtualKey); !down && held != m_held.end()) {
+        choice = held->second;
+        m_held.erase(held);
+    } else {
+        choice = choose(virtualKey);
+        if (choice && !down) {
+            choice->modifierKeycodes.clear(); // never pressed: nothing to release
+        }
+    }
+    if (!choice) {
         return false;
     }
-    KeyCode code = XKeysymToKeycode(dpy(m_display), sym);
-    if (code == 0 && sym == XK_KP_Separator) {
-        code = XKeysymToKeycode(dpy(m_display), XK_comma); // the keypad has no separator here
+    // The modifiers the layout needs for this keysym are held around the key
+    // (Shift for the keypad separator of a German keypad with NumLock off);
+    // one already held, by the caller's own Shift, is left as it is.
+    std::vector<std::uint32_t> modifiers;
+    for (const std::uint32_t modifier : choice->modifierKeycodes) {
+        if (std::find(m_down.begin(), m_down.end(), modifier) == m_down.end() || !down) {
+            modifiers.push_back(modifier);
+        }
     }
-    if (code == 0) {
-        return false;
+    if (down) {
+        for (const std::uint32_t modifier : modifiers) {
+            fake(modifier, true);
+        }
+        fake(choice->keycode, true);
+        choice->modifierKeycodes = modifiers; // released with the key
+        m_held[virtualKey] = *choice;
+    } else {
+        fake(choice->keycode, false);
+        for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+            fake(*it, false);
+        }
     }
-    XTestFakeKeyEvent(dpy(m_display), code, down ? True : False, CurrentTime);
     XFlush(dpy(m_display));
     return true;
 }

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "qt/keys/KeyChoice.h"
+
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <optional>
+#include <vector>
 
 // Real keyboard and pointer events through the X server's XTest extension.
 // This header and its source keep X11's headers away from Qt's.
@@ -14,8 +19,9 @@ public:
     XTestBackend(const XTestBackend&) = delete;
     XTestBackend& operator=(const XTestBackend&) = delete;
 
-    // Presses or releases the key for a Windows virtual-key code; codes with
-    // no key of their own send nothing. Returns whether a key was sent.
+    // Presses or releases the key for a Windows virtual-key code, with the
+    // modifiers the live keyboard layout needs for it; codes with no key of
+    // their own send nothing. Returns whether a key was sent.
     bool key(std::uint8_t virtualKey, bool down);
     // Presses or releases the left mouse button.
     void leftButton(bool down);
@@ -26,5 +32,13 @@ public:
 
 private:
     explicit XTestBackend(void* display);
+    // The key and modifiers for a code under the current lock state.
+    std::optional<rovanta::keys::KeyChoice> choose(std::uint8_t virtualKey);
+    // Sends one key event and notes which keys are down.
+    void fake(std::uint32_t keycode, bool down);
+
     void* m_display; // the X11 Display, opaque to this header
+    rovanta::keys::Keymap m_keymap;
+    std::map<std::uint8_t, rovanta::keys::KeyChoice> m_held; // pressed codes, to release alike
+    std::vector<std::uint32_t> m_down;                       // keycodes now down
 };

@@ -126,11 +126,11 @@ TEST(RealInput, theActionLanguageReachesARealPage) {
     waitUntil([] { return false; }, 300);
 
     const std::string out = dir.filePath(QStringLiteral("out.txt")).toStdString();
-    w.run("abcAb12-3~T[hello world]~V[x y]~F2~S:(" + out + "|0)");
-    EXPECT_EQ(w.field(0), QStringLiteral("abcAb12-3"));
+    w.run("abcAb12-3,*+/~T[hello world]~V[x y]~F2~S:(" + out + "|0)");
+    EXPECT_EQ(w.field(0), QStringLiteral("abcAb12-3,*+/"));
     EXPECT_EQ(w.field(1), QStringLiteral("hello world"));
     EXPECT_EQ(w.field(2), QStringLiteral("x y"));
-    EXPECT_EQ(readFileBytes(out), "abcAb12-3\r\n");
+    EXPECT_EQ(readFileBytes(out), "abcAb12-3,*+/\r\n");
 }
 
 TEST(RealBrowser, readyStateAndLocationOfLocalPages) {
