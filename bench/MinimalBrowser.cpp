@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QUrl>
 #include <QWebEngineView>
-
 #include <cstdio>
 
 int main(int argc, char* argv[]) {

@@ -1,9 +1,8 @@
-#include <benchmark/benchmark.h>
+#include "PlaybackRig.h"
 
+#include <benchmark/benchmark.h>
 #include <string>
 #include <vector>
-
-#include "PlaybackRig.h"
 
 using namespace rovanta;
 using namespace rovanta::testing;
@@ -36,8 +35,8 @@ BENCHMARK_CAPTURE(interpretText, fieldWrite, std::string("~F1"));
 void playTour(benchmark::State& state) {
     std::vector<TourEntry> entries;
     for (int i = 0; i < 100; ++i) {
-        entries.push_back({"http://example.org/s" + std::to_string(i) + ".html", "10;30;ab~E",
-                           "Hinweis"});
+        entries.push_back(
+            {"http://example.org/s" + std::to_string(i) + ".html", "10;30;ab~E", "Hinweis"});
     }
     for (auto _ : state) {
         state.PauseTiming();

@@ -56,8 +56,9 @@ void loadLargestTour(benchmark::State& state) {
     }
     for (auto _ : state) {
         Tour tour;
-        const auto lines = readTextLines(path);
-        tour.lists().assign(entriesFromLines(*lines, 2));
+        TourLineCollector file;
+        forEachTextLine(path, [&file](std::string line) { file.add(std::move(line)); });
+        tour.lists().assignColumns(file.takeColumns());
         benchmark::DoNotOptimize(tour.lists().count());
     }
     ::unlink(path.c_str());

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWebEngineView>
 
 namespace {
 
@@ -91,13 +92,20 @@ int main(int argc, char* argv[]) {
     // Activation works only once the window is shown.
     QTimer::singleShot(0, &window, [&window] { window.activateWindow(); });
     if (!tourArgument.isEmpty()) {
-        QElapsedTimer loading;
-        loading.start();
-        controller.openTourFromCommandLine(tourArgument.toStdString(), play);
-        // Let the list reach the screen before taking the time.
-        QApplication::processEvents();
-        qCInfo(lcUi) << "TourLoaded" << controller.tour().lists().count() << "entries in"
-                     << loading.elapsed() << "ms" << (play ? "and started" : "");
+        // Opened once the start page is shown, as "laden" would be after
+        // start-up; the time taken runs until the list has been painted.
+        QObject::connect(
+            &window.browser().view(), &QWebEngineView::loadFinished, &window,
+            [&] {
+                QElapsedTimer loading;
+                loading.start();
+                controller.openTourFromCommandLine(tourArgument.toStdString(), play);
+                window.paintTourListNow();
+                qCInfo(lcUi) << "TourLoaded" << controller.tour().lists().count() << "entries in"
+                             << static_cast<double>(loading.nsecsElapsed()) / 1e6 << "ms"
+                             << (play ? "and started" : "");
+            },
+            Qt::SingleShotConnection);
     }
     return QApplication::exec();
 }

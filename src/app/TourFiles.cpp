@@ -71,25 +71,26 @@ void TourFiles::applyHeader(const std::string& line) {
 
 void TourFiles::loadTourFile(const std::string& path) {
     m_tour.lists().clear();
-    const auto lines = readTextLines(path);
-    if (!lines) {
+    TourLineCollector file;
+    if (!forEachTextLine(path, [&file](std::string line) { file.add(std::move(line)); })) {
         return; // cannot be read: the lists stay empty
     }
-    if (!lines->empty()) {
-        applyHeader((*lines)[0]);
+    const std::vector<std::string>& head = file.head();
+    if (!head.empty()) {
+        applyHeader(head[0]);
     }
-    if (lines->size() > 1) {
-        m_form.state.invervall = (*lines)[1];
-        m_player.intervalChanged((*lines)[1]);
+    if (head.size() > 1) {
+        m_form.state.invervall = head[1];
+        m_player.intervalChanged(head[1]);
     }
-    m_tour.lists().assign(entriesFromLines(*lines, 2));
+    m_tour.lists().assignColumns(file.takeColumns());
     m_interpreter.setTourFromWeb(false);
     m_form.changed();
 }
 
 void TourFiles::parseTourText(const std::string& text, bool fromWeb) {
     m_tour.table().clear();
-    const std::vector<std::string> lines = tourTextLines(text);
+    std::vector<std::string> lines = tourTextLines(text);
     if (lines.empty()) {
         return;
     }
@@ -101,11 +102,7 @@ void TourFiles::parseTourText(const std::string& text, bool fromWeb) {
         m_player.restartWithInterval(lines[1]);
     }
     // Entries are added after the ones the lists already hold.
-    for (const TourEntry& entry : entriesFromLines(lines, 2)) {
-        if (!m_tour.lists().append(entry)) {
-            break;
-        }
-    }
+    m_tour.lists().appendColumns(entriesFromLines(std::move(lines), 2));
     m_interpreter.setTourFromWeb(fromWeb);
     m_form.changed();
 }

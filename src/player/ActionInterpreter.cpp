@@ -70,6 +70,18 @@ bool ActionInterpreter::mayUseLocalFiles() {
     return m_localFiles == LocalFiles::Allowed;
 }
 
+SleepUntil ActionInterpreter::sleep(int ms) {
+    // A wait that began more than this after the previous deadline is not
+    // late by the timer but by other work: it starts its own schedule.
+    constexpr std::int64_t kOnSchedule = 5;
+    const std::int64_t now = m_services.clock.nowMs();
+    if (now - m_deadline > kOnSchedule || now < m_deadline) {
+        m_deadline = now;
+    }
+    m_deadline += ms;
+    return SleepUntil(m_services.clock, m_deadline, m_life);
+}
+
 std::string ActionInterpreter::currentListFile() const {
     if (m_loopCnt < 1 || m_loopCnt > kLastSlot) {
         return {};
@@ -90,6 +102,7 @@ Task ActionInterpreter::saveField(std::string name, int field) {
             browser.readField(static_cast<std::int16_t>(field), std::move(done));
         },
         m_life);
+    m_deadline = m_services.clock.nowMs(); // the pause counts from the answer
     co_await sleep(kCommandPause);
     if (!name.empty() && name[0] == '%') {
         const std::string listed = currentListFile();
@@ -105,6 +118,7 @@ Task ActionInterpreter::saveField(std::string name, int field) {
 
 Task ActionInterpreter::run(std::string utf8Text, Outcome& outcome) {
     outcome = Outcome::Finished;
+    m_deadline = m_services.clock.nowMs(); // the text's schedule starts now
     InputInjector& input = m_services.input;
     // The text is read by its Windows-1252 codes; other characters are "?".
     const std::string text = utf8ToCp1252(utf8Text);

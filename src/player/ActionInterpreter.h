@@ -62,7 +62,10 @@ public:
 private:
     enum class LocalFiles { Unasked, Allowed, Denied };
 
-    Sleep sleep(int ms) { return Sleep(m_services.clock, ms, m_life); }
+    // Waits ms after the previous wait's deadline, so the time spent sending
+    // keys does not add up over a text; counted from now when the text is
+    // not on that schedule (its start, or after waiting for the browser).
+    SleepUntil sleep(int ms);
     bool mayUseLocalFiles();
     // The file in slot LoopCnt of the listing, empty when there is none.
     std::string currentListFile() const;
@@ -77,6 +80,7 @@ private:
     std::int16_t m_loopCnt = 1;
     bool m_tourFromWeb = false;
     LocalFiles m_localFiles = LocalFiles::Unasked;
+    std::int64_t m_deadline = 0; // when the last wait was due to end
     LifeToken m_life = std::make_shared<int>(0);
 };
 

@@ -102,6 +102,40 @@ private:
     std::weak_ptr<int> m_life;
 };
 
+// Awaitable wait until the clock reads deadline (milliseconds of nowMs()):
+// a timer that fires a little early is followed by a wait for the rest, so
+// the coroutine never resumes before its deadline.
+class SleepUntil {
+public:
+    SleepUntil(Clock& clock, std::int64_t deadline, const LifeToken& life)
+        : m_clock(clock), m_deadline(deadline), m_life(life) {}
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> handle) {
+        wait(m_clock, m_deadline, handle, m_life);
+    }
+    void await_resume() const noexcept {}
+
+private:
+    static void wait(Clock& clock, std::int64_t deadline, std::coroutine_handle<> handle,
+                     std::weak_ptr<int> life) {
+        const std::int64_t left = deadline - clock.nowMs();
+        clock.callAfter(static_cast<int>(left > 0 ? left : 0), [&clock, deadline, handle, life] {
+            if (life.expired()) {
+                return;
+            }
+            if (clock.nowMs() < deadline) {
+                wait(clock, deadline, handle, life);
+            } else {
+                handle.resume();
+            }
+        });
+    }
+
+    Clock& m_clock;
+    std::int64_t m_deadline;
+    std::weak_ptr<int> m_life;
+};
+
 // Awaitable answer of an asynchronous operation that reports a text through
 // a callback (for example a field read of the browser).
 class TextAnswer {

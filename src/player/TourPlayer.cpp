@@ -125,11 +125,10 @@ Task TourPlayer::tick() {
     }
     m_form.setEnabled(Button::CmdTStop, true);
     tourBtnsOff();
-    m_form.changed();
-
     if (m_wBrows && table.pos() < kLastSlot + 1) {
         table.setPos(static_cast<std::int16_t>(table.pos() + 1));
     }
+    m_form.changed();
     const int pos = table.pos();
     if (pos > kLastSlot) {
         // All 100 slots were played: there is no marker left to read.

@@ -2,3 +2,4 @@
 
 Q_LOGGING_CATEGORY(lcBrowser, "rovanta.browser", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcUi, "rovanta.ui", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcInput, "rovanta.input", QtWarningMsg)

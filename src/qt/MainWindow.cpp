@@ -1,6 +1,7 @@
 #include "qt/MainWindow.h"
 
 #include "app/MainController.h"
+#include "qt/Logging.h"
 #include "qt/OptionsWindow.h"
 #include "qt/SlideShowWindow.h"
 #include "qt/TourListModel.h"
@@ -451,6 +452,14 @@ void MainWindow::becameActive() {
     m_controller->command([this] { m_controller->activated(); });
 }
 
+void MainWindow::paintTourListNow() {
+    if (m_fitColumns != nullptr && m_fitColumns->isActive()) {
+        m_fitColumns->stop();
+        fitTourColumns();
+    }
+    m_tourURLs->viewport()->repaint();
+}
+
 void MainWindow::fitTourColumns() {
     // Position and hint fit the texts in view, each within 30 % of the
     // table, so the address keeps at least 40 % of it.
@@ -488,6 +497,15 @@ void MainWindow::refresh() {
     }
     const rovanta::MainForm& form = m_controller->form();
     const rovanta::FormState& s = form.state;
+    // The playing entry, for the measuring scripts (category rovanta.ui).
+    const rovanta::TourTable& table = m_controller->tour().table();
+    const int step = table.running() ? table.pos() : 0;
+    if (step != m_loggedStep) {
+        m_loggedStep = step;
+        if (step > 0) {
+            qCInfo(lcUi) << "Step" << step;
+        }
+    }
     setTextIfChanged(m_txtVers, m_controller->titleLine());
     const std::pair<Button, QPushButton*> buttons[] = {
         {Button::CmdBack, m_cmdBack},       {Button::CmdForward, m_cmdForward},

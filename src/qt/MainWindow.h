@@ -39,6 +39,8 @@ public:
                 SlideShowWindow& slideShow);
     // Copies the controller's state into the widgets.
     void refresh();
+    // Paints the tour table at once (for measuring how soon a tour shows).
+    void paintTourListNow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +69,7 @@ private:
     WebEngineBrowser* m_browser = nullptr;
     bool m_shownOnce = false;
     bool m_syncingSelection = false;
+    int m_loggedStep = 0; // the tour entry last written to the log
     QTimer* m_fitColumns = nullptr;
     QPointer<QWindow> m_lastFocus; // the window that had the focus before
 

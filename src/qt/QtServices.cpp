@@ -17,6 +17,9 @@ namespace {
 class QtTimer : public rovanta::Timer {
 public:
     explicit QtTimer(std::function<void()> onTick) {
+        // A coarse timer may fire 5 % late (50 ms a second): the tour's pace
+        // would drift by that much each step.
+        m_timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&m_timer, &QTimer::timeout, [fn = std::move(onTick)] { fn(); });
     }
     void setInterval(int ms) override {
@@ -62,7 +65,7 @@ std::int64_t QtClock::nowMs() const {
 }
 
 void QtClock::callAfter(int ms, std::function<void()> fn) {
-    QTimer::singleShot(ms < 0 ? 0 : ms, &m_context, std::move(fn));
+    QTimer::singleShot(ms < 0 ? 0 : ms, Qt::PreciseTimer, &m_context, std::move(fn));
 }
 
 std::unique_ptr<rovanta::Timer> QtClock::createTimer(std::function<void()> onTick) {

@@ -1,6 +1,7 @@
 #include "qt/QtWindowServices.h"
 
 #include "qt/CaptureOverlay.h"
+#include "qt/Logging.h"
 #include "qt/WebEngineBrowser.h"
 #include "qt/XTestBackend.h"
 
@@ -80,6 +81,7 @@ QWidget* QtWindowServices::inputTarget() const {
 
 void QtWindowServices::keyEvent(std::uint8_t virtualKey, std::uint32_t flags) {
     const bool down = flags != rovanta::kKeyUp;
+    qCInfo(lcInput) << (down ? "KeyDown" : "KeyUp") << virtualKey;
     if (m_xtest) {
         m_xtest->key(virtualKey, down);
         return;

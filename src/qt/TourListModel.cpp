@@ -42,7 +42,7 @@ QVariant TourListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const int row = index.row();
-    if (row < 0 || row >= m_lists.count()) {
+    if (row < 0 || row >= m_rows || row >= m_lists.count()) {
         return {};
     }
     return QString::fromStdString(m_lists.item(static_cast<TourList>(index.column()), row));
@@ -84,10 +84,16 @@ void TourListModel::itemRemoved(TourList list, int index) {
 
 void TourListModel::listReset(TourList list) {
     if (list == TourList::Urls) {
-        const Changing changing(m_changing);
-        beginResetModel();
-        m_rows = m_lists.count();
-        endResetModel();
+        {
+            const Changing changing(m_changing);
+            beginResetModel();
+            m_rows = m_lists.count();
+            endResetModel();
+        }
+        // A reset forgets the view's selection; the lists may still hold one.
+        if (m_lists.selectedUrl() >= 0) {
+            emit urlSelectionChanged(m_lists.selectedUrl());
+        }
     }
 }
 

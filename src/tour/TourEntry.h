@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace rovanta {
 
@@ -14,5 +16,9 @@ struct TourEntry {
 
 // The three parallel lists of a tour, in the order every change visits them.
 enum class TourList { Urls, Positions, Comments };
+
+// Many entries as the three lists' texts, indexed by TourList: a large tour
+// moves into the lists as whole columns, without copying a text.
+using TourColumns = std::array<std::vector<std::string>, 3>;
 
 } // namespace rovanta

@@ -50,20 +50,40 @@ std::string formatTourFile(double widthTwips, double heightTwips, const std::str
     return text;
 }
 
-std::vector<TourEntry> entriesFromLines(const std::vector<std::string>& lines, std::size_t first) {
-    std::vector<TourEntry> entries;
-    for (std::size_t i = first; i < lines.size(); i += 3) {
-        TourEntry entry;
-        entry.url = lines[i];
-        if (i + 1 < lines.size()) {
-            entry.position = lines[i + 1];
-        }
-        if (i + 2 < lines.size()) {
-            entry.comment = lines[i + 2];
-        }
-        entries.push_back(std::move(entry));
+TourColumns entriesFromLines(std::vector<std::string> lines, std::size_t first) {
+    TourColumns columns;
+    const std::size_t n = first < lines.size() ? (lines.size() - first + 2) / 3 : 0;
+    for (auto& column : columns) {
+        column.resize(n);
     }
-    return entries;
+    // The texts move from the lines into the columns: no copies.
+    for (std::size_t k = 0; k < n; ++k) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            const std::size_t i = first + 3 * k + c;
+            if (i < lines.size()) {
+                columns[c][k] = std::move(lines[i]);
+            }
+        }
+    }
+    return columns;
+}
+
+void TourLineCollector::add(std::string line) {
+    if (m_head.size() < 2) {
+        m_head.push_back(std::move(line));
+        return;
+    }
+    m_columns[m_next].push_back(std::move(line));
+    m_next = (m_next + 1) % m_columns.size();
+}
+
+TourColumns TourLineCollector::takeColumns() {
+    const std::size_t n = m_columns[0].size();
+    for (auto& column : m_columns) {
+        column.resize(n);
+    }
+    m_next = 0;
+    return std::move(m_columns);
 }
 
 std::vector<std::string> tourTextLines(std::string_view text) {

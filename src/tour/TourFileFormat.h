@@ -35,7 +35,25 @@ std::string formatTourFile(double widthTwips, double heightTwips, const std::str
 
 // Entries from the lines from index first on, three lines each; a last
 // record with fewer lines gets empty texts for the missing ones.
-std::vector<TourEntry> entriesFromLines(const std::vector<std::string>& lines, std::size_t first);
+TourColumns entriesFromLines(std::vector<std::string> lines, std::size_t first);
+
+// Takes a tour file's lines one at a time as they are read: the header and
+// interval lines, then three lines an entry into the columns, with nothing
+// held twice.
+class TourLineCollector {
+public:
+    // The next line of the file.
+    void add(std::string line);
+    // The header (index 0) and interval (index 1) lines, as far as read.
+    const std::vector<std::string>& head() const { return m_head; }
+    // The entries; a last one with fewer lines gets empty texts.
+    TourColumns takeColumns();
+
+private:
+    std::vector<std::string> m_head;
+    TourColumns m_columns;
+    std::size_t m_next = 0; // the column of the next entry line
+};
 
 // Lines of a tour text held in memory: a CR ends a line and the character
 // after it is skipped; characters after the last CR are never used.

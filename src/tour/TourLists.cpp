@@ -3,6 +3,7 @@
 #include "tour/TourListObserver.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace rovanta {
 namespace {
@@ -86,21 +87,48 @@ bool TourLists::remove(int index) {
 }
 
 void TourLists::clear() {
-    assign({});
+    assignColumns({});
 }
 
 void TourLists::assign(const std::vector<TourEntry>& entries) {
-    const std::size_t n = std::min(entries.size(), static_cast<std::size_t>(kMaxItems));
+    TourColumns columns;
+    for (TourList which : kOrder) {
+        auto& column = columns[slot(which)];
+        column.reserve(entries.size());
+        for (const TourEntry& entry : entries) {
+            column.push_back(field(entry, which));
+        }
+    }
+    assignColumns(std::move(columns));
+}
+
+void TourLists::assignColumns(TourColumns columns) {
+    for (TourList which : kOrder) {
+        list(which).clear();
+        m_selected[slot(which)] = -1;
+    }
+    appendColumns(std::move(columns));
+}
+
+int TourLists::appendColumns(TourColumns columns) {
+    const std::size_t room = static_cast<std::size_t>(kMaxItems - count());
+    const std::size_t n = std::min({columns[0].size(), columns[1].size(), columns[2].size(), room});
     for (TourList which : kOrder) {
         auto& items = list(which);
-        items.clear();
-        items.reserve(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            items.push_back(field(entries[i], which));
+        auto& column = columns[slot(which)];
+        column.resize(n);
+        if (items.empty()) {
+            items = std::move(column); // the whole column, not text by text
+        } else {
+            items.insert(items.end(), std::make_move_iterator(column.begin()),
+                         std::make_move_iterator(column.end()));
         }
-        m_selected[slot(which)] = -1;
+    }
+    // Told once all three hold the new entries, so the rows are whole.
+    for (TourList which : kOrder) {
         notify([&](TourListObserver& o) { o.listReset(which); });
     }
+    return static_cast<int>(n);
 }
 
 int TourLists::selectedIndex(TourList which) const {

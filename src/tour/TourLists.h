@@ -38,8 +38,13 @@ public:
     bool remove(int index);
     // Empties the three lists.
     void clear();
-    // Empties the lists and fills them with the entries (at most kMaxItems).
+    // Empties the lists and fills them with the entries (at most kMaxItems);
+    // each list is announced once, as reset.
     void assign(const std::vector<TourEntry>& entries);
+    void assignColumns(TourColumns columns);
+    // Appends the entries as far as there is room and announces each list
+    // once, as reset; returns how many were added.
+    int appendColumns(TourColumns columns);
 
     // Selected index of a list, -1 for none.
     int selectedIndex(TourList list) const;

@@ -39,8 +39,19 @@ int codePointToByte(char32_t cp) {
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        appendUtf8(out, byteToCodePoint(static_cast<unsigned char>(c)));
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // Runs of ASCII bytes are the same in UTF-8: copied as a whole.
+        std::size_t ascii = i;
+        while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) {
+            ++ascii;
+        }
+        out.append(bytes.substr(i, ascii - i));
+        if (ascii < bytes.size()) {
+            appendUtf8(out, byteToCodePoint(static_cast<unsigned char>(bytes[ascii])));
+            ++ascii;
+        }
+        i = ascii;
     }
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include "util/Cp1252.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -44,24 +45,19 @@ mode_t targetMode(const std::string& path) {
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::string current;
-    bool pending = false; // characters seen since the last line end
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            lines.push_back(std::move(current));
-            current.clear();
-            pending = false;
-            if (i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            current.push_back(c);
-            pending = true;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r')) + 1);
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t end = text.find('\r', from);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(from)); // a last line without its end
+            break;
         }
-    }
-    if (pending) {
-        lines.push_back(std::move(current));
+        lines.emplace_back(text.substr(from, end - from));
+        from = end + 1;
+        if (from < text.size() && text[from] == '\n') {
+            ++from;
+        }
     }
     return lines;
 }
@@ -86,6 +82,7 @@ std::optional<std::string> readFileBytes(const std::string& path) {
     std::optional<std::string> result;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
         std::string bytes;
+        bytes.reserve(static_cast<std::size_t>(st.st_size)); // one allocation for the file
         char buffer[65536];
         for (;;) {
             const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -106,11 +103,59 @@ std::optional<std::string> readFileBytes(const std::string& path) {
 }
 
 std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
-    auto bytes = readFileBytes(path);
-    if (!bytes) {
+    std::vector<std::string> lines;
+    if (!forEachTextLine(path, [&lines](std::string line) { lines.push_back(std::move(line)); })) {
         return std::nullopt;
     }
-    return splitLines(cp1252ToUtf8(*bytes));
+    return lines;
+}
+
+bool forEachTextLine(const std::string& path, const std::function<void(std::string)>& take) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    std::string pending;  // bytes of a line not yet ended
+    bool crAtEnd = false; // the last piece ended with CR: an LF first is its pair
+    char buffer[65536];
+    while (ok) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        std::string_view piece(buffer, static_cast<std::size_t>(n));
+        if (crAtEnd && piece.front() == '\n') {
+            piece.remove_prefix(1);
+        }
+        crAtEnd = false;
+        while (!piece.empty()) {
+            const std::size_t cr = piece.find('\r');
+            if (cr == std::string_view::npos) {
+                pending.append(piece);
+                break;
+            }
+            pending.append(piece.substr(0, cr));
+            take(cp1252ToUtf8(pending));
+            pending.clear();
+            piece.remove_prefix(cr + 1);
+            if (piece.empty()) {
+                crAtEnd = true;
+            } else if (piece.front() == '\n') {
+                piece.remove_prefix(1);
+            }
+        }
+    }
+    ::close(fd);
+    if (ok && !pending.empty()) {
+        take(cp1252ToUtf8(pending)); // a last line without its end
+    }
+    return ok;
 }
 
 bool writeFileAtomic(const std::string& path, std::string_view bytes) {

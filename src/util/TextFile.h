@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,12 @@ std::optional<std::string> readFileBytes(const std::string& path);
 
 // Reads a Windows-1252 text file into UTF-8 lines; nothing when unreadable.
 std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+
+// Reads a Windows-1252 text file piece by piece and hands each line, as
+// UTF-8, to take, with the line rules of splitLines; false when the file
+// cannot be opened or read (lines already handed over stay handed over).
+// A large file is never held in memory whole.
+bool forEachTextLine(const std::string& path, const std::function<void(std::string)>& take);
 
 // Replaces (or creates) the file with the bytes: they go to a temporary file
 // in the same folder, which is flushed to disk and renamed over the target.

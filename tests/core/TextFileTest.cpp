@@ -2,6 +2,7 @@
 
 #include "DiskFull.h"
 #include "TempDir.h"
+#include "util/Cp1252.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -45,6 +46,15 @@ TEST(TextFiles, writtenInWindows1252AndReadBack) {
                                                "e\r\nzwei\r\n"));
     EXPECT_EQ(readTextLines(path), (Lines{"Grüße", "zwei"}));
     EXPECT_FALSE(readTextLines(dir.file("missing.txt")).has_value());
+    // Read piece by piece, lines whose ends fall on a piece's edge (a CR as
+    // the last byte of 64 KiB, its LF the first of the next) read the same.
+    const std::string bytes = std::string(65535, 'x') + "\r\n\xE4" + std::string(70000, 'y') +
+                              "\r\r\n" + std::string(65536 - 6, 'z') + "\rend";
+    ASSERT_TRUE(writeFileAtomic(path, bytes));
+    const auto pieces = readTextLines(path);
+    ASSERT_TRUE(pieces.has_value());
+    EXPECT_EQ(*pieces, splitLines(cp1252ToUtf8(bytes)));
+    EXPECT_EQ(pieces->size(), 5u);
 }
 
 TEST(AtomicWrite, replacesTheFileAndLeavesNoTemporaryBehind) {
