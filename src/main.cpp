@@ -7,7 +7,7 @@
 #include "qt/QtWindowServices.h"
 #include "qt/SlideShowWindow.h"
 #include "qt/WebEngineBrowser.h"
-#include "util/PosixDirectoryLookup.h"
+#include "posix/PosixDirectoryLookup.h"
 
 #include <QApplication>
 #include <QDir>

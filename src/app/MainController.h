@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/MainForm.h"
-#include "app/TourEditor.h"
-#include "app/TourFiles.h"
+#include "form/MainForm.h"
+#include "editing/TourEditor.h"
+#include "editing/TourFiles.h"
 #include "config/OptionsDialog.h"
 #include "generators/SiteGenerators.h"
 #include "generators/SlideShow.h"
@@ -13,7 +13,7 @@
 #include "player/MousePositions.h"
 #include "player/TourPlayer.h"
 #include "tour/Tour.h"
-#include "util/FileHelpers.h"
+#include "files/FileHelpers.h"
 
 #include <functional>
 #include <memory>

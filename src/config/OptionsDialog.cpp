@@ -1,7 +1,7 @@
 #include "config/OptionsDialog.h"
 
-#include "app/MainForm.h"
-#include "app/TourFiles.h"
+#include "form/MainForm.h"
+#include "editing/TourFiles.h"
 #include "config/Config.h"
 #include "platform/Browser.h"
 #include "platform/DirectoryLookup.h"
@@ -10,7 +10,7 @@
 #include "platform/MessageBox.h"
 #include "player/TourPlayer.h"
 #include "tour/Tour.h"
-#include "util/FileHelpers.h"
+#include "files/FileHelpers.h"
 
 namespace rovanta {
 

@@ -1,7 +1,7 @@
 #include "generators/SiteGenerators.h"
 
-#include "app/MainForm.h"
-#include "app/TourEditor.h"
+#include "form/MainForm.h"
+#include "editing/TourEditor.h"
 #include "generators/HtmlText.h"
 #include "generators/WorkingFolder.h"
 #include "platform/Browser.h"
@@ -10,7 +10,7 @@
 #include "platform/MessageBox.h"
 #include "player/ActionInterpreter.h"
 #include "tour/Tour.h"
-#include "util/FileHelpers.h"
+#include "files/FileHelpers.h"
 #include "util/PathHelpers.h"
 #include "util/TextFile.h"
 

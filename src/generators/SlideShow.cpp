@@ -1,6 +1,6 @@
 #include "generators/SlideShow.h"
 
-#include "app/MainForm.h"
+#include "form/MainForm.h"
 #include "generators/HtmlText.h"
 #include "generators/WorkingFolder.h"
 #include "platform/Browser.h"

@@ -1,6 +1,6 @@
 #include "player/ActionInterpreter.h"
 
-#include "app/MainForm.h"
+#include "form/MainForm.h"
 #include "platform/AppControl.h"
 #include "platform/Browser.h"
 #include "platform/InputInjector.h"
@@ -8,7 +8,7 @@
 #include "player/KeyTyping.h"
 #include "tour/TourTable.h"
 #include "util/Cp1252.h"
-#include "util/FileHelpers.h"
+#include "files/FileHelpers.h"
 #include "util/PathHelpers.h"
 
 namespace rovanta {

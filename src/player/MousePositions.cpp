@@ -1,6 +1,6 @@
 #include "player/MousePositions.h"
 
-#include "app/MainForm.h"
+#include "form/MainForm.h"
 #include "platform/Browser.h"
 #include "platform/InputInjector.h"
 #include "platform/WindowGeometry.h"

@@ -1,6 +1,6 @@
 #include "player/TourPlayer.h"
 
-#include "app/MainForm.h"
+#include "form/MainForm.h"
 #include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/InputInjector.h"

@@ -1,6 +1,6 @@
 #include "player/ActionEditor.h"
 
-#include "app/MainForm.h"
+#include "form/MainForm.h"
 
 #include <gtest/gtest.h>
 

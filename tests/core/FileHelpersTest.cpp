@@ -1,9 +1,9 @@
-#include "util/FileHelpers.h"
+#include "files/FileHelpers.h"
 
 #include "DiskFull.h"
 #include "Fakes.h"
 #include "TempDir.h"
-#include "util/PosixDirectoryLookup.h"
+#include "posix/PosixDirectoryLookup.h"
 #include "util/TextFile.h"
 
 #include <cerrno>

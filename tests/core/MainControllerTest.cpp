@@ -4,7 +4,7 @@
 #include "TempDir.h"
 #include "VirtualClock.h"
 #include "config/Config.h"
-#include "util/PosixDirectoryLookup.h"
+#include "posix/PosixDirectoryLookup.h"
 #include "util/TextFile.h"
 
 #include <gmock/gmock.h>

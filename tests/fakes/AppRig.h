@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PlaybackRig.h"
-#include "app/TourEditor.h"
-#include "app/TourFiles.h"
+#include "editing/TourEditor.h"
+#include "editing/TourFiles.h"
 #include "config/OptionsDialog.h"
 
 namespace rovanta::testing {

@@ -2,14 +2,14 @@
 
 #include "Fakes.h"
 #include "VirtualClock.h"
-#include "app/MainForm.h"
+#include "form/MainForm.h"
 #include "player/ActionInterpreter.h"
 #include "player/CommandQueue.h"
 #include "player/MousePositions.h"
 #include "player/TourPlayer.h"
 #include "tour/Tour.h"
-#include "util/FileHelpers.h"
-#include "util/PosixDirectoryLookup.h"
+#include "files/FileHelpers.h"
+#include "posix/PosixDirectoryLookup.h"
 
 #include <string>
 #include <vector>

@@ -9,7 +9,7 @@
 #include "qt/SlideShowWindow.h"
 #include "qt/WebEngineBrowser.h"
 #include "util/DialogFilter.h"
-#include "util/PosixDirectoryLookup.h"
+#include "posix/PosixDirectoryLookup.h"
 #include "util/TextFile.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
 #include "Fakes.h"
-#include "app/MainForm.h"
+#include "form/MainForm.h"
 #include "player/ActionInterpreter.h"
 #include "qt/QtInternetTransfer.h"
 #include "qt/QtServices.h"
 #include "qt/QtWindowServices.h"
 #include "qt/WebEngineBrowser.h"
 #include "tour/TourTable.h"
-#include "util/FileHelpers.h"
-#include "util/PosixDirectoryLookup.h"
+#include "files/FileHelpers.h"
+#include "posix/PosixDirectoryLookup.h"
 #include "util/TextFile.h"
 
 #include <QApplication>

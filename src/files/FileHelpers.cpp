@@ -1,4 +1,4 @@
-#include "util/FileHelpers.h"
+#include "files/FileHelpers.h"
 
 #include "platform/Clipboard.h"
 #include "platform/DirectoryLookup.h"

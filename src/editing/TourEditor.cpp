@@ -1,6 +1,6 @@
-#include "app/TourEditor.h"
+#include "editing/TourEditor.h"
 
-#include "app/MainForm.h"
+#include "form/MainForm.h"
 #include "platform/Browser.h"
 #include "platform/MessageBox.h"
 #include "tour/PositionEntry.h"

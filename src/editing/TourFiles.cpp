@@ -1,6 +1,7 @@
-#include "app/TourFiles.h"
+#include "editing/TourFiles.h"
 
-#include "app/MainForm.h"
+#include "files/FileHelpers.h"
+#include "form/MainForm.h"
 #include "platform/DirectoryLookup.h"
 #include "platform/FileDialog.h"
 #include "platform/InternetTransfer.h"
@@ -10,7 +11,6 @@
 #include "player/TourPlayer.h"
 #include "tour/Tour.h"
 #include "tour/TourFileFormat.h"
-#include "util/FileHelpers.h"
 #include "util/PathHelpers.h"
 #include "util/TextFile.h"
 #include "util/Utf8.h"

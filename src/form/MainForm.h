@@ -48,7 +48,7 @@ struct FormState {
     std::string lblStatus = "Loaded";
     std::string tourFile = "Rovanta.txt"; // the tour file's name or web address
     bool tourFileEnabled = true;
-    std::string webHtml; // tour text fetched from the web (WebHTML)
+    std::string webHtml;         // tour text fetched from the web (WebHTML)
     bool webHtmlFromWeb = false; // webHtml came from a web address
     CursorKind cursor = CursorKind::Normal;
     bool dataLok = true; // data source of tours: "Lokal" (true) or "Web"

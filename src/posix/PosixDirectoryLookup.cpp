@@ -1,4 +1,4 @@
-#include "util/PosixDirectoryLookup.h"
+#include "posix/PosixDirectoryLookup.h"
 
 #include "util/Wildcard.h"
 

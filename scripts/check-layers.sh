@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Fails when a source file includes a header of a layer above its own.
+# The order, lowest first; a folder may include its own headers and those
+# of the folders listed for it.
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+
+declare -A allowed=(
+  [util]="util"
+  [platform]="platform"
+  [posix]="posix platform util"
+  [tour]="tour util"
+  [form]="form"
+  [files]="files platform util"
+  [player]="player tour form files platform util"
+  [editing]="editing player tour form files platform util"
+  [config]="config editing player tour form files platform util"
+  [generators]="generators editing player tour form files platform util"
+  [app]="app config generators editing player tour form files platform util"
+  [qt]="qt app config generators editing player tour form files platform util"
+)
+
+status=0
+for folder in */; do
+  folder="${folder%/}"
+  if [[ -z "${allowed[$folder]+set}" ]]; then
+    echo "layer check: the folder src/$folder has no place in the order" >&2
+    status=1
+    continue
+  fi
+  while IFS=: read -r file line target; do
+    layer="${target%%/*}"
+    if [[ " ${allowed[$folder]} " != *" $layer "* ]]; then
+      echo "layer check: $file:$line includes $target, above $folder" >&2
+      status=1
+    fi
+  done < <(grep -rnoE '#include "[a-z]+/[^"]+"' "$folder" | sed -E 's/#include "([^"]+)"/\1/')
+done
+if ((status == 0)); then
+  echo "layer check: every include points down (util, platform, posix, tour, form, files, player, editing, config, generators, app, qt)"
+fi
+exit "$status"
