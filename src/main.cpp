@@ -1,13 +1,7 @@
 #include "app/MainController.h"
 #include "qt/Logging.h"
-#include "qt/MainWindow.h"
-#include "qt/OptionsWindow.h"
-#include "qt/QtInternetTransfer.h"
-#include "qt/QtServices.h"
-#include "qt/QtWindowServices.h"
-#include "qt/SlideShowWindow.h"
+#include "qt/Shell.h"
 #include "qt/WebEngineBrowser.h"
-#include "posix/PosixDirectoryLookup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,22 +55,9 @@ int main(int argc, char* argv[]) {
     const QString tourArgument =
         args.isEmpty() ? QString() : QFileInfo(args.first()).absoluteFilePath();
 
-    MainWindow window;
-    QtClock clock;
-    QtClipboard clipboard;
-    QtMessageBox messages(&window);
-    QtFileDialog dialog(&window);
-    QtInternetTransfer internet(&window);
-    rovanta::PosixDirectoryLookup lookup;
-    QtWindowServices windowServices(&window, window.browser());
-    QtAppControl appControl;
-    rovanta::MainController controller({window.browser(), windowServices, clipboard, messages,
-                                        dialog, internet, lookup, windowServices, clock,
-                                        appControl});
-    OptionsWindow options(controller);
-    SlideShowWindow slideShow(controller);
-    window.attach(controller, options, slideShow);
-
+    Shell shell;
+    MainWindow& window = shell.window();
+    rovanta::MainController& controller = shell.controller();
     const QString programDir = QApplication::applicationDirPath();
     const QString startDir = startFolder(programDir);
     controller.load({startDir.toStdString(),

@@ -449,7 +449,19 @@ bool MainWindow::isOpenDialog(const QWindow* window) const {
 }
 
 void MainWindow::becameActive() {
+    if (m_controller == nullptr) {
+        return;
+    }
     m_controller->command([this] { m_controller->activated(); });
+}
+
+void MainWindow::detach() {
+    m_tourURLs->setModel(nullptr);
+    delete m_model;
+    m_model = nullptr;
+    m_controller = nullptr;
+    m_options = nullptr;
+    m_slideShow = nullptr;
 }
 
 void MainWindow::paintTourListNow() {
@@ -461,6 +473,9 @@ void MainWindow::paintTourListNow() {
 }
 
 void MainWindow::fitTourColumns() {
+    if (m_model == nullptr) {
+        return;
+    }
     // Position and hint fit the texts in view, each within 30 % of the
     // table, so the address keeps at least 40 % of it.
     const int room = m_tourURLs->viewport()->width();

@@ -37,6 +37,8 @@ public:
     // Connects the widgets to the controller; call once, before showing.
     void attach(rovanta::MainController& controller, OptionsWindow& options,
                 SlideShowWindow& slideShow);
+    // Lets go of the controller before it is destroyed.
+    void detach();
     // Copies the controller's state into the widgets.
     void refresh();
     // Paints the tour table at once (for measuring how soon a tour shows).

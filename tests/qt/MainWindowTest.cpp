@@ -4,12 +4,10 @@
 #include "app/MainController.h"
 #include "qt/CaptureOverlay.h"
 #include "qt/OptionsWindow.h"
-#include "qt/QtServices.h"
-#include "qt/QtWindowServices.h"
+#include "qt/Shell.h"
 #include "qt/SlideShowWindow.h"
 #include "qt/WebEngineBrowser.h"
 #include "util/DialogFilter.h"
-#include "posix/PosixDirectoryLookup.h"
 #include "util/TextFile.h"
 
 #include <QApplication>
@@ -47,24 +45,22 @@ bool waitFor(const std::function<bool()>& pred, int ms = 20'000) {
     return pred();
 }
 
-// The real main window on the real browser and clock; messages, dialogs
-// and fetches are recording fakes so nothing modal blocks the test.
+// The real main window on the real browser and clock, built as the program
+// builds it; messages, dialogs and fetches are recording fakes so nothing
+// modal blocks the test.
 struct App {
-    explicit App(const QString& startDir) {
-        services = std::make_unique<QtWindowServices>(&window, window.browser());
-        controller = std::make_unique<MainController>(
-            PlatformServices{window.browser(), *services, clipboard, messages, dialog, internet,
-                             lookup, *services, clock, app});
-        options = std::make_unique<OptionsWindow>(*controller);
-        slideShow = std::make_unique<SlideShowWindow>(*controller);
-        window.attach(*controller, *options, *slideShow);
+    explicit App(const QString& startDir)
+        : window(shell.window()), controller(&shell.controller()) {
+        options = &shell.options();
+        slideShow = &shell.slideShow();
+        services = &shell.input();
         controller->load({startDir.toStdString(), (startDir + "/start.html").toStdString(),
                           (startDir + "/none.txt").toStdString()});
         window.resize(1280, 1000);
         window.show();
         waitFor([&] { return window.browser().readyState() == Browser::kComplete; });
     }
-    ~App() { lookup.setCurrentFolder("/"); }
+    ~App() { shell.lookup().setCurrentFolder("/"); }
 
     template <typename T> T* find(const char* name) {
         return window.findChild<T*>(QString::fromUtf8(name));
@@ -76,18 +72,16 @@ struct App {
         QApplication::processEvents();
     }
 
-    MainWindow window;
-    std::unique_ptr<QtWindowServices> services;
-    QtClock clock;
-    QtClipboard clipboard;
     rovanta::testing::FakeMessageBox messages;
     rovanta::testing::FakeFileDialog dialog;
     rovanta::testing::FakeInternetTransfer internet;
     rovanta::testing::FakeAppControl app;
-    PosixDirectoryLookup lookup;
-    std::unique_ptr<MainController> controller;
-    std::unique_ptr<OptionsWindow> options;
-    std::unique_ptr<SlideShowWindow> slideShow;
+    Shell shell{{&messages, &dialog, &internet, &app}};
+    MainWindow& window;
+    MainController* controller;
+    OptionsWindow* options = nullptr;
+    SlideShowWindow* slideShow = nullptr;
+    InputInjector* services = nullptr;
 };
 
 } // namespace

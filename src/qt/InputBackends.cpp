@@ -1,4 +1,4 @@
-#include "qt/QtWindowServices.h"
+#include "qt/InputBackends.h"
 
 #include "qt/CaptureOverlay.h"
 #include "qt/Logging.h"
@@ -6,7 +6,6 @@
 #include "qt/XTestBackend.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -58,38 +57,78 @@ SyntheticKey syntheticKeyOf(std::uint8_t vk, bool shift, bool control) {
     }
 }
 
+Point mapToScreen(const QWidget* window, Point client) {
+    const QPoint p = window->mapToGlobal(QPoint(client.x, client.y));
+    return {p.x(), p.y()};
+}
+
+Qt::MouseButton buttonOf(int virtualKey) {
+    return virtualKey == rovanta::kVkRightButton ? Qt::RightButton : Qt::LeftButton;
+}
+
 } // namespace
 
-QtWindowServices::QtWindowServices(QWidget* window, WebEngineBrowser& browser)
-    : m_window(window), m_browser(browser) {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        m_xtest = XTestBackend::open();
+XTestInput::XTestInput(QWidget* window, WebEngineBrowser& browser,
+                       std::unique_ptr<XTestBackend> xtest)
+    : m_window(window), m_browser(browser), m_xtest(std::move(xtest)) {}
+
+XTestInput::~XTestInput() = default;
+
+void XTestInput::keyEvent(std::uint8_t virtualKey, std::uint32_t flags) {
+    const bool down = flags != rovanta::kKeyUp;
+    qCInfo(lcInput) << (down ? "KeyDown" : "KeyUp") << virtualKey;
+    m_xtest->key(virtualKey, down);
+}
+
+void XTestInput::mouseEvent(std::uint32_t flags) {
+    m_xtest->leftButton(flags == rovanta::kMouseLeftDown);
+}
+
+void XTestInput::setCursorPos(Point screen) {
+    m_xtest->moveTo(screen.x, screen.y);
+}
+
+Point XTestInput::clientToScreen(Point client) const {
+    return mapToScreen(m_window, client);
+}
+
+Point XTestInput::cursorPos() const {
+    Point p;
+    bool left = false;
+    bool right = false;
+    m_xtest->pointer(p.x, p.y, left, right);
+    return p;
+}
+
+std::int16_t XTestInput::asyncKeyState(int virtualKey) const {
+    const Qt::MouseButton button = buttonOf(virtualKey);
+    // The capture overlay keeps presses from the page; it notes them.
+    bool pressed = m_browser.overlay().takePress(button);
+    if (!pressed) {
+        Point p;
+        bool left = false;
+        bool right = false;
+        m_xtest->pointer(p.x, p.y, left, right);
+        pressed = button == Qt::RightButton ? right : left;
     }
-    // Without XTest the pointer is known from our own moves and from the
-    // presses the capture overlay takes.
+    return pressed ? std::int16_t{1} : std::int16_t{0};
+}
+
+SyntheticInput::SyntheticInput(QWidget* window, WebEngineBrowser& browser)
+    : m_window(window), m_browser(browser) {
     m_browser.overlay().setPressHandler([this](QPoint global) {
-        m_virtualCursor = {global.x(), global.y()};
+        m_cursor = {global.x(), global.y()};
     });
 }
 
-QtWindowServices::~QtWindowServices() = default;
-
-QWidget* QtWindowServices::inputTarget() const {
+QWidget* SyntheticInput::inputTarget() const {
     QWidget* proxy = m_browser.view().focusProxy();
     return proxy != nullptr ? proxy : &m_browser.view();
 }
 
-void QtWindowServices::keyEvent(std::uint8_t virtualKey, std::uint32_t flags) {
+void SyntheticInput::keyEvent(std::uint8_t virtualKey, std::uint32_t flags) {
     const bool down = flags != rovanta::kKeyUp;
     qCInfo(lcInput) << (down ? "KeyDown" : "KeyUp") << virtualKey;
-    if (m_xtest) {
-        m_xtest->key(virtualKey, down);
-        return;
-    }
-    syntheticKey(virtualKey, down);
-}
-
-void QtWindowServices::syntheticKey(std::uint8_t virtualKey, bool down) {
     if (virtualKey == 16 || virtualKey == 17) {
         (virtualKey == 16 ? m_shift : m_control) = down;
         return;
@@ -112,75 +151,37 @@ void QtWindowServices::syntheticKey(std::uint8_t virtualKey, bool down) {
     QCoreApplication::sendEvent(inputTarget(), &event);
 }
 
-void QtWindowServices::mouseEvent(std::uint32_t flags) {
+void SyntheticInput::mouseEvent(std::uint32_t flags) {
     const bool down = flags == rovanta::kMouseLeftDown;
-    if (m_xtest) {
-        m_xtest->leftButton(down);
-        return;
-    }
-    syntheticMouse(down);
-}
-
-void QtWindowServices::syntheticMouse(bool down) {
     QWidget* target = inputTarget();
-    const QPointF global(m_virtualCursor.x, m_virtualCursor.y);
+    const QPointF global(m_cursor.x, m_cursor.y);
     const QPointF local = target->mapFromGlobal(global);
     QMouseEvent event(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, local, global,
                       Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
 }
 
-void QtWindowServices::setCursorPos(Point screen) {
-    m_virtualCursor = screen;
-    if (m_xtest) {
-        m_xtest->moveTo(screen.x, screen.y);
+void SyntheticInput::setCursorPos(Point screen) {
+    m_cursor = screen;
+}
+
+Point SyntheticInput::clientToScreen(Point client) const {
+    return mapToScreen(m_window, client);
+}
+
+Point SyntheticInput::cursorPos() const {
+    return m_cursor;
+}
+
+std::int16_t SyntheticInput::asyncKeyState(int virtualKey) const {
+    return m_browser.overlay().takePress(buttonOf(virtualKey)) ? std::int16_t{1} : std::int16_t{0};
+}
+
+std::unique_ptr<rovanta::InputInjector> createInput(QWidget* window, WebEngineBrowser& browser) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (auto xtest = XTestBackend::open()) {
+            return std::make_unique<XTestInput>(window, browser, std::move(xtest));
+        }
     }
-}
-
-Point QtWindowServices::clientToScreen(Point client) const {
-    const QPoint p = m_window->mapToGlobal(QPoint(client.x, client.y));
-    return {p.x(), p.y()};
-}
-
-Point QtWindowServices::cursorPos() const {
-    if (m_xtest) {
-        int x = 0;
-        int y = 0;
-        bool left = false;
-        bool right = false;
-        m_xtest->pointer(x, y, left, right);
-        return {x, y};
-    }
-    return m_virtualCursor;
-}
-
-std::int16_t QtWindowServices::asyncKeyState(int virtualKey) const {
-    const Qt::MouseButton button =
-        virtualKey == rovanta::kVkRightButton ? Qt::RightButton : Qt::LeftButton;
-    bool pressed = m_browser.overlay().takePress(button);
-    if (!pressed && m_xtest) {
-        int x = 0;
-        int y = 0;
-        bool left = false;
-        bool right = false;
-        m_xtest->pointer(x, y, left, right);
-        pressed = button == Qt::RightButton ? right : left;
-    }
-    return pressed ? std::int16_t{1} : std::int16_t{0};
-}
-
-Point QtWindowServices::screenToClient(Point screen) const {
-    const QPoint p = m_window->mapFromGlobal(QPoint(screen.x, screen.y));
-    return {p.x(), p.y()};
-}
-
-bool QtWindowServices::isOverBrowser(Point screen) const {
-    const QWebEngineView& view = m_browser.view();
-    return view.rect().contains(view.mapFromGlobal(QPoint(screen.x, screen.y)));
-}
-
-rovanta::TwipSize QtWindowServices::clientSizeTwips() const {
-    const double dpiX = m_window->logicalDpiX() > 0 ? m_window->logicalDpiX() : 96;
-    const double dpiY = m_window->logicalDpiY() > 0 ? m_window->logicalDpiY() : 96;
-    return {m_window->width() * 1440.0 / dpiX, m_window->height() * 1440.0 / dpiY};
+    return std::make_unique<SyntheticInput>(window, browser);
 }

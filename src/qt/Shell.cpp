@@ -1,0 +1,22 @@
+#include "qt/Shell.h"
+
+#include "app/MainController.h"
+#include "qt/InputBackends.h"
+#include "qt/WebEngineBrowser.h"
+
+Shell::Shell(ShellOverrides overrides) : m_input(createInput(&m_window, m_window.browser())) {
+    m_controller = std::make_unique<rovanta::MainController>(rovanta::PlatformServices{
+        m_window.browser(), *m_input, m_clipboard,
+        overrides.messages != nullptr ? *overrides.messages : m_messages,
+        overrides.dialog != nullptr ? *overrides.dialog : m_dialog,
+        overrides.internet != nullptr ? *overrides.internet : m_internet, m_lookup, m_geometry,
+        m_clock, overrides.app != nullptr ? *overrides.app : m_app});
+    m_options = std::make_unique<OptionsWindow>(*m_controller);
+    m_slideShow = std::make_unique<SlideShowWindow>(*m_controller);
+    m_window.attach(*m_controller, *m_options, *m_slideShow);
+}
+
+Shell::~Shell() {
+    // The table's model follows the controller's lists: it goes first.
+    m_window.detach();
+}

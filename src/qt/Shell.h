@@ -1,0 +1,62 @@
+#pragma once
+
+#include "posix/PosixDirectoryLookup.h"
+#include "qt/MainWindow.h"
+#include "qt/OptionsWindow.h"
+#include "qt/QtInternetTransfer.h"
+#include "qt/QtServices.h"
+#include "qt/QtWindowGeometry.h"
+#include "qt/SlideShowWindow.h"
+
+#include <memory>
+
+namespace rovanta {
+class AppControl;
+class FileDialog;
+class InputInjector;
+class InternetTransfer;
+class MainController;
+class MessageBox;
+} // namespace rovanta
+
+// Services a shell takes from its maker instead of the real ones (the
+// widget tests give recording fakes, so nothing modal blocks them).
+struct ShellOverrides {
+    rovanta::MessageBox* messages = nullptr;
+    rovanta::FileDialog* dialog = nullptr;
+    rovanta::InternetTransfer* internet = nullptr;
+    rovanta::AppControl* app = nullptr;
+};
+
+// The composition root: the main window, the real platform services (the
+// input backend chosen once), the controller and the two dialogs, wired.
+// The program and the widget tests both start from here.
+class Shell {
+public:
+    explicit Shell(ShellOverrides overrides = {});
+    ~Shell();
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    MainWindow& window() { return m_window; }
+    rovanta::MainController& controller() { return *m_controller; }
+    OptionsWindow& options() { return *m_options; }
+    SlideShowWindow& slideShow() { return *m_slideShow; }
+    rovanta::InputInjector& input() { return *m_input; }
+    rovanta::DirectoryLookup& lookup() { return m_lookup; }
+
+private:
+    MainWindow m_window;
+    QtClock m_clock;
+    QtClipboard m_clipboard;
+    QtMessageBox m_messages{&m_window};
+    QtFileDialog m_dialog{&m_window};
+    QtInternetTransfer m_internet{&m_window};
+    QtAppControl m_app;
+    rovanta::PosixDirectoryLookup m_lookup;
+    QtWindowGeometry m_geometry{&m_window, m_window.browser()};
+    std::unique_ptr<rovanta::InputInjector> m_input;
+    std::unique_ptr<rovanta::MainController> m_controller;
+    std::unique_ptr<OptionsWindow> m_options;
+    std::unique_ptr<SlideShowWindow> m_slideShow;
+};
