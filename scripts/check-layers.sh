@@ -36,6 +36,11 @@ for folder in */; do
     fi
   done < <(grep -rnoE '#include "[a-z]+/[^"]+"' "$folder" | sed -E 's/#include "([^"]+)"/\1/')
 done
+# Inside the Qt shell the windows may use the services, never the reverse.
+while IFS=: read -r file line target; do
+  echo "layer check: $file:$line includes $target, a window, from a service" >&2
+  status=1
+done < <(grep -rnoE '#include "qt/windows/[^"]+"' qt/services | sed -E 's/#include "([^"]+)"/\1/')
 if ((status == 0)); then
   echo "layer check: every include points down"
 fi

@@ -1,7 +1,7 @@
 #include "app/MainController.h"
-#include "qt/Logging.h"
+#include "qt/services/Logging.h"
 #include "qt/Shell.h"
-#include "qt/WebEngineBrowser.h"
+#include "qt/services/WebEngineBrowser.h"
 
 #include <QApplication>
 #include <QDir>

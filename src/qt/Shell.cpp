@@ -1,8 +1,8 @@
 #include "qt/Shell.h"
 
 #include "app/MainController.h"
-#include "qt/InputBackends.h"
-#include "qt/WebEngineBrowser.h"
+#include "qt/services/InputBackends.h"
+#include "qt/services/WebEngineBrowser.h"
 
 Shell::Shell(ShellOverrides overrides) : m_input(createInput(&m_window, m_window.browser())) {
     m_controller = std::make_unique<rovanta::MainController>(rovanta::PlatformServices{

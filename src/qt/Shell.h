@@ -1,12 +1,12 @@
 #pragma once
 
 #include "posix/PosixDirectoryLookup.h"
-#include "qt/MainWindow.h"
-#include "qt/OptionsWindow.h"
-#include "qt/QtInternetTransfer.h"
-#include "qt/QtServices.h"
-#include "qt/QtWindowGeometry.h"
-#include "qt/SlideShowWindow.h"
+#include "qt/services/QtInternetTransfer.h"
+#include "qt/services/QtServices.h"
+#include "qt/services/QtWindowGeometry.h"
+#include "qt/windows/MainWindow.h"
+#include "qt/windows/OptionsWindow.h"
+#include "qt/windows/SlideShowWindow.h"
 
 #include <memory>
 

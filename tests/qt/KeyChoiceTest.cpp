@@ -1,6 +1,6 @@
-#include "qt/keys/KeyChoice.h"
+#include "qt/services/keys/KeyChoice.h"
 
-#include "qt/keys/XkbKeymap.h"
+#include "qt/services/keys/XkbKeymap.h"
 
 #include <gtest/gtest.h>
 #include <memory>

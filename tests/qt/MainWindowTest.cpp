@@ -1,12 +1,12 @@
-#include "qt/MainWindow.h"
+#include "qt/windows/MainWindow.h"
 
 #include "Fakes.h"
 #include "app/MainController.h"
-#include "qt/CaptureOverlay.h"
-#include "qt/OptionsWindow.h"
+#include "qt/services/CaptureOverlay.h"
+#include "qt/windows/OptionsWindow.h"
 #include "qt/Shell.h"
-#include "qt/SlideShowWindow.h"
-#include "qt/WebEngineBrowser.h"
+#include "qt/windows/SlideShowWindow.h"
+#include "qt/services/WebEngineBrowser.h"
 #include "util/DialogFilter.h"
 #include "util/TextFile.h"
 

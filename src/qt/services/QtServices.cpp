@@ -1,6 +1,6 @@
-#include "qt/QtServices.h"
+#include "qt/services/QtServices.h"
 
-#include "qt/Logging.h"
+#include "qt/services/Logging.h"
 #include "util/DialogFilter.h"
 
 #include <QApplication>

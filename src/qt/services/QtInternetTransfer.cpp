@@ -1,4 +1,4 @@
-#include "qt/QtInternetTransfer.h"
+#include "qt/services/QtInternetTransfer.h"
 
 #include "util/Cp1252.h"
 #include "util/PathHelpers.h"

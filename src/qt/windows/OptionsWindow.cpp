@@ -1,4 +1,4 @@
-#include "qt/OptionsWindow.h"
+#include "qt/windows/OptionsWindow.h"
 
 #include "app/MainController.h"
 

@@ -1,6 +1,6 @@
-#include "qt/XTestBackend.h"
+#include "qt/services/XTestBackend.h"
 
-#include "qt/keys/XkbKeymap.h"
+#include "qt/services/keys/XkbKeymap.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib-xcb.h>

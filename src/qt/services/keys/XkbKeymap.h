@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qt/keys/KeyChoice.h"
+#include "qt/services/keys/KeyChoice.h"
 
 struct xkb_keymap;
 

@@ -1,7 +1,7 @@
-#include "qt/WebEngineBrowser.h"
+#include "qt/services/WebEngineBrowser.h"
 
-#include "qt/CaptureOverlay.h"
-#include "qt/Logging.h"
+#include "qt/services/CaptureOverlay.h"
+#include "qt/services/Logging.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

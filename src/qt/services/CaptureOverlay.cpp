@@ -1,4 +1,4 @@
-#include "qt/CaptureOverlay.h"
+#include "qt/services/CaptureOverlay.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "qt/TourListModel.h"
+#include "qt/windows/TourListModel.h"
 
 #include "tour/TourLists.h"
 

@@ -1,4 +1,4 @@
-#include "qt/keys/KeyChoice.h"
+#include "qt/services/keys/KeyChoice.h"
 
 #include <bit>
 

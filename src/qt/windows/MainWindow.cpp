@@ -1,11 +1,11 @@
-#include "qt/MainWindow.h"
+#include "qt/windows/MainWindow.h"
 
 #include "app/MainController.h"
-#include "qt/Logging.h"
-#include "qt/OptionsWindow.h"
-#include "qt/SlideShowWindow.h"
-#include "qt/TourListModel.h"
-#include "qt/WebEngineBrowser.h"
+#include "qt/services/Logging.h"
+#include "qt/services/WebEngineBrowser.h"
+#include "qt/windows/OptionsWindow.h"
+#include "qt/windows/SlideShowWindow.h"
+#include "qt/windows/TourListModel.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "qt/SlideShowWindow.h"
+#include "qt/windows/SlideShowWindow.h"
 
 #include "app/MainController.h"
 

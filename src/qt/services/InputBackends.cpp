@@ -1,9 +1,9 @@
-#include "qt/InputBackends.h"
+#include "qt/services/InputBackends.h"
 
-#include "qt/CaptureOverlay.h"
-#include "qt/Logging.h"
-#include "qt/WebEngineBrowser.h"
-#include "qt/XTestBackend.h"
+#include "qt/services/CaptureOverlay.h"
+#include "qt/services/Logging.h"
+#include "qt/services/WebEngineBrowser.h"
+#include "qt/services/XTestBackend.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

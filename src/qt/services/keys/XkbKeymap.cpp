@@ -1,4 +1,4 @@
-#include "qt/keys/XkbKeymap.h"
+#include "qt/services/keys/XkbKeymap.h"
 
 #include <array>
 #include <xkbcommon/xkbcommon.h>

@@ -1,6 +1,6 @@
-#include "qt/QtWindowGeometry.h"
+#include "qt/services/QtWindowGeometry.h"
 
-#include "qt/WebEngineBrowser.h"
+#include "qt/services/WebEngineBrowser.h"
 
 #include <QWebEngineView>
 #include <QWidget>

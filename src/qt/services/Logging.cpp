@@ -1,4 +1,4 @@
-#include "qt/Logging.h"
+#include "qt/services/Logging.h"
 
 Q_LOGGING_CATEGORY(lcBrowser, "rovanta.browser", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcUi, "rovanta.ui", QtWarningMsg)
