@@ -2,7 +2,7 @@
 # Measures the pace of action texts in the real program: a tour whose one
 # entry types 200 letters against the same tour with 100 letters. Each is
 # timed from its first key sent to its last, so their difference is 100
-# letters, which by the specified 100 ms a letter take 10,000 ms.
+# letters, which at the 100 ms the player waits after each letter take 10,000 ms.
 # Usage: bench/pace.sh [build folder] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
