@@ -102,7 +102,11 @@ void TourFiles::parseTourText(const std::string& text, bool fromWeb) {
         m_player.restartWithInterval(lines[1]);
     }
     // Entries are added after the ones the lists already hold.
-    m_tour.lists().appendColumns(entriesFromLines(std::move(lines), 2));
+    TourLineCollector tour;
+    for (std::string& line : lines) {
+        tour.add(std::move(line));
+    }
+    m_tour.lists().appendColumns(tour.takeColumns());
     m_interpreter.setTourFromWeb(fromWeb);
     m_form.changed();
 }

@@ -50,24 +50,6 @@ std::string formatTourFile(double widthTwips, double heightTwips, const std::str
     return text;
 }
 
-TourColumns entriesFromLines(std::vector<std::string> lines, std::size_t first) {
-    TourColumns columns;
-    const std::size_t n = first < lines.size() ? (lines.size() - first + 2) / 3 : 0;
-    for (auto& column : columns) {
-        column.resize(n);
-    }
-    // The texts move from the lines into the columns: no copies.
-    for (std::size_t k = 0; k < n; ++k) {
-        for (std::size_t c = 0; c < 3; ++c) {
-            const std::size_t i = first + 3 * k + c;
-            if (i < lines.size()) {
-                columns[c][k] = std::move(lines[i]);
-            }
-        }
-    }
-    return columns;
-}
-
 void TourLineCollector::add(std::string line) {
     if (m_head.size() < 2) {
         m_head.push_back(std::move(line));

@@ -33,10 +33,6 @@ TourHeader parseTourHeader(std::string_view line);
 std::string formatTourFile(double widthTwips, double heightTwips, const std::string& interval,
                            const TourLists& lists);
 
-// Entries from the lines from index first on, three lines each; a last
-// record with fewer lines gets empty texts for the missing ones.
-TourColumns entriesFromLines(std::vector<std::string> lines, std::size_t first);
-
 // Takes a tour file's lines one at a time as they are read: the header and
 // interval lines, then three lines an entry into the columns, with nothing
 // held twice.

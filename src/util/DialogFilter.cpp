@@ -23,22 +23,13 @@ std::vector<std::string> split(const std::string& text, char separator) {
 // becomes "*.htm *.htm?": .htm and .html files.
 std::string withShorterForms(const std::string& patterns) {
     std::string out;
-    std::size_t from = 0;
-    while (from <= patterns.size()) {
-        std::size_t end = patterns.find(' ', from);
-        if (end == std::string::npos) {
-            end = patterns.size();
-        }
-        const std::string pattern = patterns.substr(from, end - from);
-        std::size_t stem = pattern.find_last_not_of('?');
-        stem = stem == std::string::npos ? 0 : stem + 1;
-        for (std::size_t len = stem; len < pattern.size(); ++len) {
-            if (len > 0) {
-                out += (out.empty() ? "" : " ") + pattern.substr(0, len);
-            }
+    for (const std::string& pattern : split(patterns, ' ')) {
+        const std::size_t last = pattern.find_last_not_of('?');
+        for (std::size_t len = last == std::string::npos ? 1 : last + 1; len < pattern.size();
+             ++len) {
+            out += (out.empty() ? "" : " ") + pattern.substr(0, len);
         }
         out += (out.empty() ? "" : " ") + pattern;
-        from = end + 1;
     }
     return out;
 }

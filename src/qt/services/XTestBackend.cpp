@@ -106,24 +106,22 @@ bool XTestBackend::key(std::uint8_t virtualKey, bool down) {
     if (!choice) {
         return false;
     }
-    // The modifiers the layout needs for this keysym are held around the key
-    // (Shift for the keypad separator of a German keypad with NumLock off);
-    // one already held, by the caller's own Shift, is left as it is.
-    std::vector<std::uint32_t> modifiers;
-    for (const std::uint32_t modifier : choice->modifierKeycodes) {
-        if (std::find(m_down.begin(), m_down.end(), modifier) == m_down.end() || !down) {
-            modifiers.push_back(modifier);
-        }
-    }
     if (down) {
-        for (const std::uint32_t modifier : modifiers) {
-            fake(modifier, true);
+        // The modifiers the layout needs for this keysym are held around the
+        // key; one already held (the caller's own Shift) is left as it is.
+        std::vector<std::uint32_t> pressed;
+        for (const std::uint32_t modifier : choice->modifierKeycodes) {
+            if (std::find(m_down.begin(), m_down.end(), modifier) == m_down.end()) {
+                fake(modifier, true);
+                pressed.push_back(modifier);
+            }
         }
         fake(choice->keycode, true);
-        choice->modifierKeycodes = modifiers; // released with the key
+        choice->modifierKeycodes = pressed; // released with the key
         m_held[virtualKey] = *choice;
     } else {
         fake(choice->keycode, false);
+        const auto& modifiers = choice->modifierKeycodes;
         for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
             fake(*it, false);
         }
