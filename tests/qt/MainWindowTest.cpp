@@ -1,4 +1,5 @@
 #include "qt/windows/MainWindow.h"
+#include "qt/windows/MainControls.h"
 
 #include "Fakes.h"
 #include "app/MainController.h"
@@ -130,6 +131,17 @@ TEST(MainWindow, everyControlCarriesItsCaption) {
     EXPECT_EQ(a.find<QLabel>("lblMCntr")->text(), QStringLiteral("Capture Point OFF"));
     EXPECT_EQ(a.find<QGroupBox>("fraURL")->title(), QStringLiteral("1) URL:"));
     EXPECT_EQ(a.find<QPushButton>("cmdLBrowse")->parentWidget(), a.find<QGroupBox>("fraURL"));
+
+    // Every control of the table is laid out once (a forgotten one would
+    // stay a bare child of the window), runs what its trigger fires, and
+    // says why when it bypasses the command queue.
+    for (const Control& c : mainControls()) {
+        const auto matches = a.window.findChildren<QWidget*>(QString::fromUtf8(c.name));
+        ASSERT_EQ(matches.size(), 1) << c.name;
+        EXPECT_NE(matches.front()->parentWidget(), &a.window) << c.name;
+        EXPECT_EQ(c.trigger == Trigger::None, c.run == nullptr) << c.name;
+        EXPECT_EQ(c.route == Route::Direct, *c.direct != '\0') << c.name;
+    }
 }
 
 TEST(MainWindow, recordingAnEntryAndSavingTheTour) {

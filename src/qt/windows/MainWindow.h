@@ -3,14 +3,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QWindow>
-#include <array>
+#include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
+class ControlSet;
 class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
 class QTableView;
 class QTimer;
 class QWebEngineView;
@@ -52,8 +48,9 @@ protected:
 private:
     QWidget* buildPanel();
     QWidget* buildNavigation();
-    QPushButton* button(const char* caption, const char* name);
-    void forward(QPushButton* button, std::function<void()> fn);
+    QWidget* control(const char* name) const;
+    // Keeps the table's selection and the core's selected entry in step.
+    void bindTourList();
     // Runs the steps of the window becoming active (first showing, return
     // from one of our dialogs).
     void becameActive();
@@ -75,45 +72,7 @@ private:
     QTimer* m_fitColumns = nullptr;
     QPointer<QWindow> m_lastFocus; // the window that had the focus before
 
-    QLineEdit* m_txtVers = nullptr;
-    QPushButton* m_cmdOpt = nullptr;
-    QPushButton* m_txtInfo = nullptr;
-    QPushButton* m_cmdExit = nullptr;
-    QPushButton* m_cmdBack = nullptr;
-    QPushButton* m_cmdForward = nullptr;
-    QPushButton* m_cmdRefresh = nullptr;
-    QPushButton* m_cmdHome = nullptr;
-    QPushButton* m_cmdStop = nullptr;
-    QLineEdit* m_txtURL = nullptr;
-    QLabel* m_lblStatus = nullptr;
-    QLineEdit* m_tourFile = nullptr;
-    QPushButton* m_command6 = nullptr; // laden
-    QPushButton* m_command5 = nullptr; // speichern
-    QPushButton* m_cmdFileDlg = nullptr;
-    std::array<QPushButton*, 5> m_quickTours{};
-    QTableView* m_tourURLs = nullptr;
-    QPushButton* m_command4 = nullptr; // > Tour starten
-    QPushButton* m_cmdTStop = nullptr;
-    QLineEdit* m_invervall = nullptr;
-    QPushButton* m_command2 = nullptr; // > URL zu Tour <
-    QPushButton* m_command7 = nullptr; // Lösche Eintrag
-    QPushButton* m_command3 = nullptr; // Lösche Tour
-    QPushButton* m_cmdNoEdit = nullptr;
-    QCheckBox* m_cmdEdit = nullptr;
-    QCheckBox* m_holdURL = nullptr;
-    QLineEdit* m_txtHnw = nullptr;
-    QLineEdit* m_txtKeyPressed = nullptr;
-    std::array<QPushButton*, 7> m_tokenButtons{};
-    QComboBox* m_cmdStz = nullptr;
-    QPushButton* m_cmdMausAn = nullptr;
-    QLabel* m_lblMCntr = nullptr;
-    QLabel* m_lblPos = nullptr;
-    QPushButton* m_cmdGoTo = nullptr;
-    QLineEdit* m_txtDirLst = nullptr;
-    QPlainTextEdit* m_webHTML = nullptr;
-    QPushButton* m_command9 = nullptr; // Load
-    QPushButton* m_cmdLBrowse = nullptr;
-    QPushButton* m_cmdFrame = nullptr;
-    QPushButton* m_cmdLHTM = nullptr;
-    QPushButton* m_cmdPicTour = nullptr;
+    QLineEdit* m_txtVers = nullptr;   // the title box
+    QTableView* m_tourURLs = nullptr; // the tour list (TourURLs)
+    std::unique_ptr<ControlSet> m_controls; // every other control, from the table
 };
