@@ -5,6 +5,7 @@
 #include "platform/Browser.h"
 #include "platform/InputInjector.h"
 #include "platform/MessageBox.h"
+#include "player/ActionReader.h"
 #include "player/KeyTyping.h"
 #include "tour/TourTable.h"
 #include "util/Cp1252.h"
@@ -20,28 +21,6 @@ constexpr int kQuitPause = 1000;
 constexpr std::uint8_t kVkA = 65;
 constexpr std::uint8_t kVkC = 67;
 constexpr std::uint8_t kVkV = 86;
-
-// The digit at position i of the text, or -1 when there is none.
-int digitAt(const std::string& text, std::size_t i) {
-    if (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        return text[i] - '0';
-    }
-    return -1;
-}
-
-// Reads the characters from position from on up to the first stop character
-// (or the end of the text); returns them and sets i to the stop character
-// (or to the last position when the text lacks it).
-std::string readUpTo(const std::string& text, std::size_t from, char stop, std::size_t& i) {
-    std::string collected;
-    std::size_t k = from;
-    while (k < text.size() && text[k] != stop) {
-        collected.push_back(text[k]);
-        ++k;
-    }
-    i = k < text.size() ? k : (text.empty() ? 0 : text.size() - 1);
-    return collected;
-}
 
 } // namespace
 
@@ -117,131 +96,105 @@ Task ActionInterpreter::saveField(std::string name, int field) {
 }
 
 Task ActionInterpreter::run(std::string utf8Text, Outcome& outcome) {
+    using Kind = ActionStep::Kind;
     outcome = Outcome::Finished;
     m_deadline = m_services.clock.nowMs(); // the text's schedule starts now
     InputInjector& input = m_services.input;
+    FileHelpers& files = m_services.files;
     // The text is read by its Windows-1252 codes; other characters are "?".
-    const std::string text = utf8ToCp1252(utf8Text);
-    const std::size_t n = text.size();
-    bool inBrackets = false;
-    std::string buffer;
+    ActionReader reader(utf8ToCp1252(utf8Text));
 
     m_services.browser.setFocus();
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = text[i];
-        if (c == '[') {
-            inBrackets = true;
-            buffer.clear();
+    while (const std::optional<ActionStep> step = reader.next()) {
+        switch (step->kind) {
+        case Kind::Key:
+            sendMsg(input, static_cast<std::uint8_t>(step->ch));
+            break;
+        case Kind::Close:
+            files.setClipText(cp1252ToUtf8(step->text));
+            // The bracket goes out as a key of its own too.
+            sendMsg(input, static_cast<std::uint8_t>(step->ch));
+            break;
+        case Kind::Tab:
+            sendStz(input, kVkTab);
+            break;
+        case Kind::Enter:
+            sendStz(input, kVkReturn);
+            sendStz(input, kVkLineFeed);
+            break;
+        case Kind::Paste:
+            sendCtrl(input, kVkV);
+            break;
+        case Kind::Field: {
+            const std::string clip = files.getClipText();
+            if (step->digit >= 0 && clip.find_first_not_of(' ') != std::string::npos) {
+                m_services.browser.writeField(static_cast<std::int16_t>(step->digit), clip);
+            }
+            break;
         }
-        if (c == ']') {
-            inBrackets = false;
-            m_services.files.setClipText(cp1252ToUtf8(buffer));
-        }
-        if (inBrackets) {
-            if (c != '[') {
-                buffer.push_back(c);
-            }
-        } else if (c != '~') {
-            sendMsg(input, static_cast<std::uint8_t>(c));
-        } else if (++i < n) {
-            switch (text[i]) {
-            case 'T':
-                sendStz(input, kVkTab);
-                break;
-            case 'E':
-                sendStz(input, kVkReturn);
-                sendStz(input, kVkLineFeed);
-                break;
-            case 'V':
-                sendCtrl(input, kVkV);
-                break;
-            case 'F': {
-                ++i;
-                const int field = digitAt(text, i);
-                const std::string clip = m_services.files.getClipText();
-                if (field >= 0 && clip.find_first_not_of(' ') != std::string::npos) {
-                    m_services.browser.writeField(static_cast<std::int16_t>(field), clip);
-                }
-                break;
-            }
-            case 'A':
-                sendCtrl(input, kVkA);
+        case Kind::SelectAll:
+            sendCtrl(input, kVkA);
+            co_await sleep(kCommandPause);
+            break;
+        case Kind::Copy:
+            files.clearClipboard();
+            sendCtrl(input, kVkC);
+            co_await sleep(kCommandPause);
+            break;
+        case Kind::Load:
+            co_await loadFile(cp1252ToUtf8(step->text));
+            break;
+        case Kind::Save:
+            if (step->digit >= 0) {
+                co_await saveField(cp1252ToUtf8(step->text), step->digit);
+            } else {
                 co_await sleep(kCommandPause);
-                break;
-            case 'C':
-                m_services.files.clearClipboard();
-                sendCtrl(input, kVkC);
-                co_await sleep(kCommandPause);
-                break;
-            case 'L': {
-                i += 2;
-                std::string name = cp1252ToUtf8(readUpTo(text, i + 1, ')', i));
-                co_await sleep(kCommandPause);
-                if (name == "%") {
-                    name = currentListFile();
-                }
-                if (mayUseLocalFiles()) {
-                    m_services.files.loadFileToClip(name);
-                }
-                break;
             }
-            case 'S': {
-                i += 2;
-                const std::string name = cp1252ToUtf8(readUpTo(text, i + 1, '|', i));
-                ++i;
-                const int field = digitAt(text, i);
-                ++i;
-                if (field >= 0) {
-                    co_await saveField(name, field);
-                } else {
-                    co_await sleep(kCommandPause);
-                }
-                break;
+            break;
+        case Kind::List:
+            co_await listFolder(cp1252ToUtf8(step->text), cp1252ToUtf8(step->pattern));
+            break;
+        case Kind::GoTo:
+            if (step->digit >= 0 && m_maxDirLst != 0 && m_loopCnt < m_maxDirLst) {
+                m_table.setPos(static_cast<std::int16_t>(step->digit - 1));
+                ++m_loopCnt;
+                showDirList(currentListFile());
             }
-            case 'D': {
-                i += 2;
-                const std::string listing = readUpTo(text, i + 1, ')', i);
-                std::string folder;
-                std::string pattern;
-                bool afterBar = false;
-                for (char s : listing) {
-                    if (s == '|') {
-                        afterBar = true;
-                    } else {
-                        (afterBar ? pattern : folder).push_back(s);
-                    }
-                }
-                co_await sleep(kCommandPause);
-                if (mayUseLocalFiles()) {
-                    m_maxDirLst = static_cast<std::int16_t>(m_services.files.listDirectory(
-                        m_dirList, cp1252ToUtf8(folder) + "/", cp1252ToUtf8(pattern)));
-                    showDirList(m_dirList[1]);
-                }
-                co_await sleep(kCharacterPause);
-                break;
-            }
-            case 'G': {
-                i += 2;
-                const int target = digitAt(text, i);
-                if (target >= 0 && m_maxDirLst != 0 && m_loopCnt < m_maxDirLst) {
-                    m_table.setPos(static_cast<std::int16_t>(target - 1));
-                    ++m_loopCnt;
-                    showDirList(currentListFile());
-                }
-                co_await sleep(kCommandPause);
-                break;
-            }
-            case 'Q':
-                co_await sleep(kQuitPause);
-                outcome = Outcome::Quit;
-                m_services.app.quit();
-                co_return;
-            default:
-                break; // any other letter: nothing
-            }
+            co_await sleep(kCommandPause);
+            break;
+        case Kind::Quit:
+            co_await sleep(kQuitPause);
+            outcome = Outcome::Quit;
+            m_services.app.quit();
+            co_return;
+        case Kind::Open:
+        case Kind::Bracketed:
+        case Kind::Unknown:
+        case Kind::Dangling:
+            break; // collected by the reader, or nothing at all
         }
         co_await sleep(kCharacterPause);
     }
+}
+
+Task ActionInterpreter::loadFile(std::string name) {
+    co_await sleep(kCommandPause);
+    if (name == "%") {
+        name = currentListFile();
+    }
+    if (mayUseLocalFiles()) {
+        m_services.files.loadFileToClip(name);
+    }
+}
+
+Task ActionInterpreter::listFolder(std::string folder, std::string pattern) {
+    co_await sleep(kCommandPause);
+    if (mayUseLocalFiles()) {
+        m_maxDirLst = static_cast<std::int16_t>(
+            m_services.files.listDirectory(m_dirList, folder + "/", pattern));
+        showDirList(m_dirList[1]);
+    }
+    co_await sleep(kCharacterPause);
 }
 
 } // namespace rovanta

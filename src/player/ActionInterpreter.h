@@ -70,7 +70,12 @@ private:
     // The file in slot LoopCnt of the listing, empty when there is none.
     std::string currentListFile() const;
     void showDirList(const std::string& path);
+    // "~S": field's text into the file name (or beside the listed file).
     Task saveField(std::string name, int field);
+    // "~L": a text file (or the listed file for "%") to the clipboard.
+    Task loadFile(std::string name);
+    // "~D": lists the folder's files that match the pattern.
+    Task listFolder(std::string folder, std::string pattern);
 
     InterpreterServices m_services;
     TourTable& m_table;
