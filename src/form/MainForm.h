@@ -40,9 +40,8 @@ struct FormState {
     bool cmdEditChecked = false;
     bool holdUrlChecked = false;
     std::string invervall = "03";
-    std::string cmdTStopCaption = "[Halt]";
-    std::string cmdMausAnCaption = "[An]";
-    std::string lblMCntr = "Capture Point OFF";
+    bool halted = false;    // the step timer is halted by "[Halt]"
+    bool captureOn = false; // mouse points are being captured
     std::string lblPos = "P:";
     std::string cmdStzText = "-";
     std::string lblStatus = "Loaded";
@@ -50,8 +49,13 @@ struct FormState {
     bool tourFileEnabled = true;
     std::string webHtml;         // tour text fetched from the web (WebHTML)
     bool webHtmlFromWeb = false; // webHtml came from a web address
-    CursorKind cursor = CursorKind::Normal;
     bool dataLok = true; // data source of tours: "Lokal" (true) or "Web"
+
+    // The captions and pointer that follow from the state.
+    std::string cmdTStopCaption() const { return halted ? "[ gestoppt !]" : "[Halt]"; }
+    std::string cmdMausAnCaption() const { return captureOn ? "[Aus]" : "[An]"; }
+    std::string lblMCntr() const { return captureOn ? "Capture Point ON" : "Capture Point OFF"; }
+    CursorKind cursor() const { return captureOn ? CursorKind::Capture : CursorKind::Normal; }
 };
 
 // The main window's state with change notification.

@@ -107,31 +107,6 @@ Task ActionInterpreter::run(std::string utf8Text, Outcome& outcome) {
     m_services.browser.setFocus();
     while (const std::optional<ActionStep> step = reader.next()) {
         switch (step->kind) {
-        case Kind::Key:
-            sendMsg(input, static_cast<std::uint8_t>(step->ch));
-            break;
-        case Kind::Close:
-            files.setClipText(cp1252ToUtf8(step->text));
-            // The bracket goes out as a key of its own too.
-            sendMsg(input, static_cast<std::uint8_t>(step->ch));
-            break;
-        case Kind::Tab:
-            sendStz(input, kVkTab);
-            break;
-        case Kind::Enter:
-            sendStz(input, kVkReturn);
-            sendStz(input, kVkLineFeed);
-            break;
-        case Kind::Paste:
-            sendCtrl(input, kVkV);
-            break;
-        case Kind::Field: {
-            const std::string clip = files.getClipText();
-            if (step->digit >= 0 && clip.find_first_not_of(' ') != std::string::npos) {
-                m_services.browser.writeField(static_cast<std::int16_t>(step->digit), clip);
-            }
-            break;
-        }
         case Kind::SelectAll:
             sendCtrl(input, kVkA);
             co_await sleep(kCommandPause);
@@ -167,13 +142,46 @@ Task ActionInterpreter::run(std::string utf8Text, Outcome& outcome) {
             outcome = Outcome::Quit;
             m_services.app.quit();
             co_return;
-        case Kind::Open:
-        case Kind::Bracketed:
-        case Kind::Unknown:
-        case Kind::Dangling:
-            break; // collected by the reader, or nothing at all
+        default:
+            sendStep(*step);
+            break;
         }
         co_await sleep(kCharacterPause);
+    }
+}
+
+void ActionInterpreter::sendStep(const ActionStep& step) {
+    using Kind = ActionStep::Kind;
+    InputInjector& input = m_services.input;
+    switch (step.kind) {
+    case Kind::Key:
+        sendMsg(input, static_cast<std::uint8_t>(step.ch));
+        break;
+    case Kind::Close:
+        m_services.files.setClipText(cp1252ToUtf8(step.text));
+        // The bracket goes out as a key of its own too.
+        sendMsg(input, static_cast<std::uint8_t>(step.ch));
+        break;
+    case Kind::Tab:
+        sendStz(input, kVkTab);
+        break;
+    case Kind::Enter:
+        sendStz(input, kVkReturn);
+        sendStz(input, kVkLineFeed);
+        break;
+    case Kind::Paste:
+        sendCtrl(input, kVkV);
+        break;
+    case Kind::Field: {
+        const std::string clip = m_services.files.getClipText();
+        if (step.digit >= 0 && clip.find_first_not_of(' ') != std::string::npos) {
+            m_services.browser.writeField(static_cast<std::int16_t>(step.digit), clip);
+        }
+        break;
+    }
+    default:
+        break; // "[" and bracketed characters are collected by the reader;
+               // unknown letters and a trailing "~" do nothing
     }
 }
 

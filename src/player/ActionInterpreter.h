@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/ActionReader.h"
 #include "player/Task.h"
 #include "util/SlotTable.h"
 
@@ -70,6 +71,8 @@ private:
     // The file in slot LoopCnt of the listing, empty when there is none.
     std::string currentListFile() const;
     void showDirList(const std::string& path);
+    // Runs a step that needs no wait: keys, Tab, Enter, paste, a field.
+    void sendStep(const ActionStep& step);
     // "~S": field's text into the file name (or beside the listed file).
     Task saveField(std::string name, int field);
     // "~L": a text file (or the listed file for "%") to the clipboard.

@@ -36,20 +36,21 @@ MousePositions::MousePositions(InputInjector& input, WindowGeometry& geometry, B
     : m_input(input), m_geometry(geometry), m_browser(browser), m_tour(tour), m_form(form) {}
 
 void MousePositions::setCapture(bool on) {
-    m_captureOn = on;
-    m_form.state.cursor = on ? CursorKind::Capture : CursorKind::Normal;
-    m_form.state.lblMCntr = on ? "Capture Point ON" : "Capture Point OFF";
-    m_form.state.cmdMausAnCaption = on ? "[Aus]" : "[An]";
+    m_form.state.captureOn = on;
     m_browser.setCaptureMode(on);
     m_form.changed();
 }
 
+bool MousePositions::captureOn() const {
+    return m_form.state.captureOn;
+}
+
 void MousePositions::toggleCapture() {
-    setCapture(!m_captureOn);
+    setCapture(!m_form.state.captureOn);
 }
 
 void MousePositions::captureTick() {
-    if (!m_captureOn) {
+    if (!m_form.state.captureOn) {
         return;
     }
     const Point screen = m_input.cursorPos();

@@ -36,7 +36,7 @@ public:
     void mousePointerMove(double x, double y);
 
     // True while capture is on.
-    bool captureOn() const { return m_captureOn; }
+    bool captureOn() const;
     // The action text set by the last playPos.
     const std::string& entryAction() const { return m_entryAction; }
 
@@ -48,7 +48,6 @@ private:
     Browser& m_browser;
     Tour& m_tour;
     MainForm& m_form;
-    bool m_captureOn = false;
     std::string m_entryAction;
 };
 

@@ -143,28 +143,9 @@ Task TourPlayer::tick() {
 
     const bool blank = trimBlanks(entry).empty();
     if (!blank) {
-        if (m_wBrows && entry != kHoldMarker) {
-            m_services.browser.navigate(resolveUrlEntry(entry, m_form.startDir));
+        if (!pageReady(entry)) {
+            co_return; // asked again at the retest interval
         }
-        // A page still loading is never ready, even when the address already
-        // ends with the entry (a reload of the same page).
-        const int state = m_services.browser.readyState();
-        const bool loaded = state == Browser::kInteractive || state == Browser::kComplete;
-        const bool ready = entry == kHoldMarker || isDrivePath(entry) ||
-                           (state != Browser::kLoading &&
-                            (loaded || endsWith(m_services.browser.locationUrl(), entry)));
-        if (!ready) {
-            if (m_wBrows) {
-                m_oldTIntv = m_timer->interval();
-            }
-            restartTimer(kRetestInterval);
-            m_wBrows = false;
-            co_return;
-        }
-        if (m_wBrows) {
-            m_oldTIntv = m_timer->interval();
-        }
-        m_wBrows = true;
         co_await Sleep(m_services.clock, kReadyPause, m_life);
     }
     if (!m_wBrows) {
@@ -172,23 +153,55 @@ Task TourPlayer::tick() {
     }
     m_wBrows = true;
     restartTimer(m_oldTIntv);
+    co_await playEntry(pos - 1, blank);
+    if (m_quit) {
+        co_return;
+    }
+    showPlayedEntry(pos - 1);
+}
 
-    const int played = pos - 1; // the lists count from 0, the table from 1
+bool TourPlayer::pageReady(const std::string& entry) {
+    if (m_wBrows && entry != kHoldMarker) {
+        m_services.browser.navigate(resolveUrlEntry(entry, m_form.startDir));
+    }
+    // A page still loading is never ready, even when the address already
+    // ends with the entry (a reload of the same page).
+    const int state = m_services.browser.readyState();
+    const bool loaded = state == Browser::kInteractive || state == Browser::kComplete;
+    const bool ready = entry == kHoldMarker || isDrivePath(entry) ||
+                       (state != Browser::kLoading &&
+                        (loaded || endsWith(m_services.browser.locationUrl(), entry)));
+    if (m_wBrows) {
+        m_oldTIntv = m_timer->interval(); // the tour's interval, back once ready
+    }
+    if (!ready) {
+        restartTimer(kRetestInterval);
+    }
+    m_wBrows = ready;
+    return ready;
+}
+
+Task TourPlayer::playEntry(int played, bool blank) {
     const TourLists& lists = m_tour.lists();
     const bool hasEntry = played >= 0 && played < lists.count();
     m_mouse.playPos(hasEntry ? lists.position(played) : std::string());
-    if (!blank) {
-        m_services.input.mouseEvent(kMouseLeftDown);
-        m_services.input.mouseEvent(kMouseLeftUp);
-        m_services.browser.setFocus();
-        ActionInterpreter::Outcome outcome = ActionInterpreter::Outcome::Finished;
-        co_await m_interpreter.run(m_mouse.entryAction(), outcome);
-        if (outcome == ActionInterpreter::Outcome::Quit) {
-            m_quit = true;
-            m_timer->setEnabled(false);
-            co_return;
-        }
+    if (blank) {
+        co_return;
     }
+    m_services.input.mouseEvent(kMouseLeftDown);
+    m_services.input.mouseEvent(kMouseLeftUp);
+    m_services.browser.setFocus();
+    ActionInterpreter::Outcome outcome = ActionInterpreter::Outcome::Finished;
+    co_await m_interpreter.run(m_mouse.entryAction(), outcome);
+    if (outcome == ActionInterpreter::Outcome::Quit) {
+        m_quit = true;
+        m_timer->setEnabled(false);
+    }
+}
+
+void TourPlayer::showPlayedEntry(int played) {
+    TourTable& table = m_tour.table();
+    const TourLists& lists = m_tour.lists();
     // Hint and row follow TourPos as the action text left it: after a jump
     // ("~G") they are those of the entry before the jump's target. The lists
     // may have changed while the action ran.
@@ -224,13 +237,13 @@ void TourPlayer::endTour() {
 }
 
 void TourPlayer::haltOrResume() {
-    if (m_form.state.cmdTStopCaption == "[Halt]") {
-        m_form.state.cmdTStopCaption = "[ gestoppt !]";
+    if (!m_form.state.halted) {
+        m_form.state.halted = true;
         m_timer->setEnabled(false);
         m_oldIntv = m_timer->interval();
         m_timer->setInterval(kRetestInterval);
     } else {
-        m_form.state.cmdTStopCaption = "[Halt]";
+        m_form.state.halted = false;
         m_timer->setInterval(m_oldIntv);
         m_timer->setEnabled(true);
     }

@@ -78,6 +78,14 @@ public:
 private:
     void restartTimer(int ms);
     void endTour();
+    // Opens the entry's page when due and tells whether it is ready; when
+    // not, the timer asks again at the retest interval.
+    bool pageReady(const std::string& entry);
+    // Plays the entry's point and action text (nothing but the point for a
+    // blank entry); an action that quits stops the timer.
+    Task playEntry(int played, bool blank);
+    // Shows the hint and selects the row of the entry before TourPos.
+    void showPlayedEntry(int played);
 
     PlayerServices m_services;
     Tour& m_tour;

@@ -50,13 +50,13 @@ TEST_F(Mouse, pointerMovesRoundHalvesToEven) {
 TEST_F(Mouse, captureSwitchesCaptionsCursorAndBrowserMode) {
     rig.mouse.toggleCapture();
     EXPECT_TRUE(rig.mouse.captureOn());
-    EXPECT_EQ(rig.form.state.cmdMausAnCaption, "[Aus]");
-    EXPECT_EQ(rig.form.state.lblMCntr, "Capture Point ON");
-    EXPECT_EQ(rig.form.state.cursor, CursorKind::Capture);
+    EXPECT_EQ(rig.form.state.cmdMausAnCaption(), "[Aus]");
+    EXPECT_EQ(rig.form.state.lblMCntr(), "Capture Point ON");
+    EXPECT_EQ(rig.form.state.cursor(), CursorKind::Capture);
     rig.mouse.toggleCapture();
-    EXPECT_EQ(rig.form.state.cmdMausAnCaption, "[An]");
-    EXPECT_EQ(rig.form.state.lblMCntr, "Capture Point OFF");
-    EXPECT_EQ(rig.form.state.cursor, CursorKind::Normal);
+    EXPECT_EQ(rig.form.state.cmdMausAnCaption(), "[An]");
+    EXPECT_EQ(rig.form.state.lblMCntr(), "Capture Point OFF");
+    EXPECT_EQ(rig.form.state.cursor(), CursorKind::Normal);
     EXPECT_THAT(rig.browser.calls, ElementsAre("capture on", "capture off"));
 }
 
@@ -86,7 +86,7 @@ TEST_F(Mouse, aRightPressEndsCaptureAndKeepsThePoint) {
     rig.input.cursor = {10, 10};
     rig.mouse.captureTick();
     EXPECT_FALSE(rig.mouse.captureOn());
-    EXPECT_EQ(rig.form.state.lblMCntr, "Capture Point OFF");
+    EXPECT_EQ(rig.form.state.lblMCntr(), "Capture Point OFF");
     EXPECT_EQ(rig.tour.lastX(), 5);
     EXPECT_EQ(rig.tour.lastY(), 6);
 }

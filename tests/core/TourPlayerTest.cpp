@@ -173,13 +173,13 @@ TEST_F(Player, haltFreezesTheTourEvenWhileWaitingAndResumeGoesOn) {
     rig.clock.advance(2000);
     ASSERT_FALSE(rig.player.wBrows());
     rig.player.haltOrResume();
-    EXPECT_EQ(rig.form.state.cmdTStopCaption, "[ gestoppt !]");
+    EXPECT_EQ(rig.form.state.cmdTStopCaption(), "[ gestoppt !]");
     EXPECT_FALSE(rig.player.stepTimer().isEnabled());
     rig.browser.finishLoad();
     rig.clock.advance(10'000);
     EXPECT_FALSE(rig.player.wBrows()) << "no tick while halted";
     rig.player.haltOrResume();
-    EXPECT_EQ(rig.form.state.cmdTStopCaption, "[Halt]");
+    EXPECT_EQ(rig.form.state.cmdTStopCaption(), "[Halt]");
     EXPECT_EQ(rig.player.stepTimer().interval(), 1000); // the interval saved on halting
     rig.clock.advance(1000);
     EXPECT_TRUE(rig.player.wBrows());
@@ -292,7 +292,7 @@ TEST_P(HaltDuringStep, freezesTheTourUntilResume) {
     rig.queue.postCall([this] { rig.player.haltOrResume(); });
     rig.clock.advance(30'000);
     EXPECT_EQ(rig.input.keys.size(), 60u) << "no key of the second step";
-    EXPECT_EQ(rig.form.state.cmdTStopCaption, "[ gestoppt !]");
+    EXPECT_EQ(rig.form.state.cmdTStopCaption(), "[ gestoppt !]");
     EXPECT_FALSE(rig.player.stepTimer().isEnabled());
     EXPECT_TRUE(rig.tour.table().running());
     EXPECT_THAT(endMessages(), IsEmpty());

@@ -195,6 +195,9 @@ void ControlSet::mirror(const rovanta::MainForm& form) const {
         if (c->text != nullptr) {
             mirrorText(*c, w, s.*c->text);
         }
+        if (c->derived != nullptr) {
+            mirrorText(*c, w, (s.*c->derived)());
+        }
         if (c->checked != nullptr) {
             static_cast<QCheckBox*>(w)->setChecked(s.*c->checked);
         }

@@ -53,6 +53,7 @@ struct Control {
     const char* direct = "";      // why the command bypasses the queue
     std::optional<rovanta::Button> enabledBy = std::nullopt; // the switched enabled state
     std::string rovanta::FormState::*text = nullptr; // mirrored text or caption
+    std::string (rovanta::FormState::*derived)() const = nullptr; // mirrored derived text
     bool rovanta::FormState::*checked = nullptr;     // mirrored check state
     bool rovanta::FormState::*enabledIf = nullptr;   // mirrored enabled flag
     bool rovanta::FormState::*shownIf = nullptr;     // mirrored visibility

@@ -364,7 +364,7 @@ void MainWindow::refresh() {
     }
     setTextIfChanged(m_txtVers, m_controller->titleLine());
     m_controls->mirror(form);
-    if (form.state.cursor == rovanta::CursorKind::Capture) {
+    if (form.state.cursor() == rovanta::CursorKind::Capture) {
         setCursor(Qt::CrossCursor);
     } else {
         unsetCursor();
