@@ -17,7 +17,8 @@ declare -A allowed=(
   [config]="config editing player tour form files platform util"
   [generators]="generators editing player tour form files platform util"
   [app]="app config generators editing player tour form files platform util"
-  [qt]="qt app config generators editing player tour form files posix platform util"
+  [unattended]="unattended player tour form files platform util"
+  [qt]="qt app unattended config generators editing player tour form files posix platform util"
 )
 
 status=0

@@ -1,7 +1,12 @@
 #include "app/MainController.h"
 #include "qt/services/Logging.h"
 #include "qt/Shell.h"
+#include "qt/services/QtServices.h"
+#include "qt/services/SignalNotifier.h"
 #include "qt/services/WebEngineBrowser.h"
+#include "unattended/CommandLine.h"
+#include "unattended/UnattendedMessages.h"
+#include "unattended/UnattendedRun.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +17,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWebEngineView>
+#include <fstream>
+#include <iostream>
+#include <optional>
 
 namespace {
 
@@ -40,26 +48,78 @@ QString startFolder(const QString& programDir) {
     return folder;
 }
 
+// True when the file can be opened for reading.
+bool readable(const std::string& path) {
+    return std::ifstream(path, std::ios::binary).is_open();
+}
+
+// Answers --help, --version and a line that cannot be used; the exit
+// status when the program ends here, nothing when it starts.
+std::optional<int> answerBeforeStart(const rovanta::CommandLine& line) {
+    if (!line.error.empty()) {
+        std::cerr << "rovanta: " << line.error << "\nHilfe: rovanta --help\n";
+        return rovanta::kExitUsage;
+    }
+    if (line.help) {
+        std::cout << rovanta::usageText();
+        return rovanta::kExitOk;
+    }
+    if (line.version) {
+        std::cout << "rovanta " ROVANTA_VERSION "\n";
+        return rovanta::kExitOk;
+    }
+    if (line.unattended && !readable(line.tourFile)) {
+        std::cerr << "rovanta: Tour-Datei fehlt oder ist nicht lesbar: " << line.tourFile << "\n";
+        return rovanta::kExitTourFile;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const rovanta::CommandLine line =
+        rovanta::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (const std::optional<int> status = answerBeforeStart(line)) {
+        return *status;
+    }
+    if (line.headless) {
+        // No display: the windows live off screen, input is synthetic.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     // Qt WebEngine shares OpenGL contexts with the widgets; the attribute
     // must be set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rovanta"));
+    QApplication::setApplicationVersion(QStringLiteral(ROVANTA_VERSION));
+    const bool play = line.play;
+    const QString tourArgument = line.tourFile.empty()
+                                     ? QString()
+                                     : QFileInfo(QString::fromStdString(line.tourFile)).absoluteFilePath();
 
-    // The only arguments: a tour file to open, with --play to start it.
-    QStringList args = QApplication::arguments().mid(1);
-    const bool play = args.removeAll(QStringLiteral("--play")) > 0;
-    const QString tourArgument =
-        args.isEmpty() ? QString() : QFileInfo(args.first()).absoluteFilePath();
-
-    Shell shell;
+    // An unattended run prints its messages, answers them itself and ends
+    // with the tour; its report follows the steps.
+    QtClock clock;
+    QtAppControl appControl;
+    rovanta::UnattendedMessages printedMessages(std::cout, line.allowLocalFiles);
+    rovanta::UnattendedRun run({tourArgument.toStdString(), line.timeoutSeconds, line.reportFile},
+                               clock, appControl, std::cerr);
+    ShellOverrides overrides;
+    if (line.unattended) {
+        overrides.messages = &printedMessages;
+    }
+    Shell shell(overrides);
     MainWindow& window = shell.window();
     rovanta::MainController& controller = shell.controller();
     const QString programDir = QApplication::applicationDirPath();
     const QString startDir = startFolder(programDir);
+    std::unique_ptr<SignalNotifier> stopSignals;
+    if (line.unattended) {
+        controller.player().setObserver(&run);
+        stopSignals = std::make_unique<SignalNotifier>(
+            [&run](int signal) { run.finish(rovanta::kExitSignal + signal); });
+    }
     controller.load({startDir.toStdString(),
                      (programDir + QStringLiteral("/start.html")).toStdString(),
                      (QDir::homePath() + QStringLiteral("/rovanta.txt")).toStdString()});
@@ -88,5 +148,10 @@ int main(int argc, char* argv[]) {
             },
             Qt::SingleShotConnection);
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (!line.unattended) {
+        return status;
+    }
+    run.finish(rovanta::kExitOk); // "~Q" ended the program: the report is written
+    return run.status();
 }

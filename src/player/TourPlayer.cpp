@@ -1,5 +1,7 @@
 #include "player/TourPlayer.h"
 
+#include "player/StepObserver.h"
+
 #include "form/MainForm.h"
 #include "platform/Browser.h"
 #include "platform/Clock.h"
@@ -142,6 +144,14 @@ Task TourPlayer::tick() {
     }
 
     const bool blank = trimBlanks(entry).empty();
+    if (m_observer != nullptr) {
+        const TourLists& lists = m_tour.lists();
+        const bool listed = pos >= 1 && pos - 1 < lists.count();
+        m_observer->stepWaiting(
+            pos, blank || entry == kHoldMarker ? entry : resolveUrlEntry(entry, m_form.startDir),
+            listed ? lists.comment(pos - 1) : std::string(),
+            listed ? lists.position(pos - 1) : std::string());
+    }
     if (!blank) {
         if (!pageReady(entry)) {
             co_return; // asked again at the retest interval
@@ -153,9 +163,15 @@ Task TourPlayer::tick() {
     }
     m_wBrows = true;
     restartTimer(m_oldTIntv);
+    if (m_observer != nullptr) {
+        m_observer->stepReady(pos);
+    }
     co_await playEntry(pos - 1, blank);
     if (m_quit) {
         co_return;
+    }
+    if (m_observer != nullptr) {
+        m_observer->stepPlayed(pos);
     }
     showPlayedEntry(pos - 1);
 }
@@ -234,6 +250,9 @@ void TourPlayer::endTour() {
     m_form.state.txtDirLstVisible = false;
     m_interpreter.resetLocalFileAnswer();
     m_form.changed();
+    if (m_observer != nullptr) {
+        m_observer->tourEnded();
+    }
 }
 
 void TourPlayer::haltOrResume() {

@@ -9,6 +9,8 @@
 
 namespace rovanta {
 
+class StepObserver;
+
 class ActionInterpreter;
 class Browser;
 class Clock;
@@ -74,6 +76,8 @@ public:
     void setWBrows(bool ready) { m_wBrows = ready; }
     // True once an action text has asked to end the program.
     bool quitRequested() const { return m_quit; }
+    // Tells observer how the steps go (nullptr: nobody).
+    void setObserver(StepObserver* observer) { m_observer = observer; }
 
 private:
     void restartTimer(int ms);
@@ -98,6 +102,7 @@ private:
     int m_oldTIntv = kStartInterval;
     int m_oldIntv = kStartInterval;
     bool m_quit = false;
+    StepObserver* m_observer = nullptr;
     LifeToken m_life = std::make_shared<int>(0);
 };
 

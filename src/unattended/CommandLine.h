@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rovanta {
+
+// The program's exit statuses.
+enum ExitStatus : int {
+    kExitOk = 0,       // the tour ended, or "~Q" ended the program
+    kExitUsage = 2,    // an unknown option or a missing value
+    kExitTimeout = 3,  // a page was not ready within --timeout
+    kExitTourFile = 4, // the tour file is missing or cannot be read
+    kExitSignal = 128, // plus the signal's number: ended by a signal
+};
+
+// What the command line asks for.
+struct CommandLine {
+    std::string tourFile;      // the tour to open; empty for none
+    bool play = false;         // --play: start it
+    bool headless = false;     // --headless: no display, synthetic input
+    bool unattended = false;   // --unattended, also implied by --headless
+    bool allowLocalFiles = false; // --allow-local-files
+    std::optional<int> timeoutSeconds; // --timeout SECONDS
+    std::string reportFile;    // --report FILE
+    bool help = false;         // --help
+    bool version = false;      // --version
+    std::string error;         // why the line cannot be used; empty when it can
+};
+
+// Reads the arguments after the program's name.
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// The text --help prints.
+std::string usageText();
+
+} // namespace rovanta

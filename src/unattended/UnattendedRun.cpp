@@ -1,0 +1,75 @@
+#include "unattended/UnattendedRun.h"
+
+#include "platform/AppControl.h"
+#include "platform/Clock.h"
+#include "unattended/CommandLine.h"
+#include "util/TextFile.h"
+
+namespace rovanta {
+
+UnattendedRun::UnattendedRun(Settings settings, Clock& clock, AppControl& app,
+                             std::ostream& errors)
+    : m_settings(std::move(settings)), m_clock(clock), m_app(app), m_errors(errors),
+      m_report(m_settings.tourFile) {}
+
+void UnattendedRun::stepWaiting(int pos, const std::string& address, const std::string& hint,
+                                const std::string& action) {
+    if (m_ended) {
+        return;
+    }
+    const std::int64_t now = m_clock.nowMs();
+    RunReport::Step& step = m_report.open(pos, address, now);
+    step.hint = hint;
+    step.action = action;
+    if (!m_settings.timeoutSeconds) {
+        return;
+    }
+    const std::int64_t waited = now - step.startMs;
+    if (waited >= std::int64_t{*m_settings.timeoutSeconds} * 1000) {
+        step.failure = "Seite nach " + std::to_string(*m_settings.timeoutSeconds) +
+                       " s nicht bereit: Eintrag " + std::to_string(pos) + ", " + address;
+        m_errors << "Zeitüberschreitung: " << step.failure << std::endl;
+        finish(kExitTimeout);
+    }
+}
+
+void UnattendedRun::stepReady(int pos) {
+    if (RunReport::Step* step = m_report.current(); step != nullptr && step->entry == pos) {
+        step->readyMs = m_clock.nowMs();
+    }
+}
+
+void UnattendedRun::stepPlayed(int pos) {
+    if (RunReport::Step* step = m_report.current(); step != nullptr && step->entry == pos) {
+        step->endMs = m_clock.nowMs();
+    }
+    writeReport(); // kept current, so a run that is killed leaves its steps
+}
+
+void UnattendedRun::tourEnded() {
+    finish(kExitOk);
+}
+
+void UnattendedRun::finish(int status) {
+    if (m_ended) {
+        return;
+    }
+    m_ended = true;
+    m_status = status;
+    if (RunReport::Step* step = m_report.current(); step != nullptr && !step->endMs) {
+        step->endMs = m_clock.nowMs();
+    }
+    writeReport();
+    m_app.quit();
+}
+
+void UnattendedRun::writeReport() {
+    if (m_settings.reportFile.empty()) {
+        return;
+    }
+    if (!writeFileAtomic(m_settings.reportFile, m_report.junitXml(m_clock.nowMs()))) {
+        m_errors << "Bericht nicht geschrieben: " << m_settings.reportFile << std::endl;
+    }
+}
+
+} // namespace rovanta

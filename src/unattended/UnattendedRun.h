@@ -1,0 +1,53 @@
+#pragma once
+
+#include "player/StepObserver.h"
+#include "unattended/RunReport.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace rovanta {
+
+class AppControl;
+class Clock;
+
+// A run nobody watches: it ends the program at the end of the tour, ends it
+// with kExitTimeout when a page is not ready in time, and keeps the report
+// of the played steps written.
+class UnattendedRun : public StepObserver {
+public:
+    struct Settings {
+        std::string tourFile;
+        std::optional<int> timeoutSeconds;
+        std::string reportFile; // empty: no report
+    };
+
+    UnattendedRun(Settings settings, Clock& clock, AppControl& app, std::ostream& errors);
+
+    void stepWaiting(int pos, const std::string& address, const std::string& hint,
+                     const std::string& action) override;
+    void stepReady(int pos) override;
+    void stepPlayed(int pos) override;
+    void tourEnded() override;
+
+    // Ends the run with status (a signal, or "~Q" ending the program):
+    // writes the report unless the run has ended already.
+    void finish(int status);
+    // The status the program should exit with.
+    int status() const { return m_status; }
+    const RunReport& report() const { return m_report; }
+
+private:
+    void writeReport();
+
+    Settings m_settings;
+    Clock& m_clock;
+    AppControl& m_app;
+    std::ostream& m_errors;
+    RunReport m_report;
+    int m_status = 0;
+    bool m_ended = false;
+};
+
+} // namespace rovanta

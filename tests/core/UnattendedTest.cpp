@@ -1,0 +1,111 @@
+#include "PlaybackRig.h"
+#include "TempDir.h"
+#include "unattended/CommandLine.h"
+#include "unattended/UnattendedMessages.h"
+#include "unattended/UnattendedRun.h"
+#include "util/TextFile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace rovanta;
+using namespace rovanta::testing;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+TEST(CommandLine, readsTheOptionsAndRefusesWhatItCannotUse) {
+    const CommandLine full = parseCommandLine(
+        {"--headless", "--timeout", "30", "--report", "r.xml", "--allow-local-files", "t.txt"});
+    EXPECT_TRUE(full.error.empty()) << full.error;
+    EXPECT_TRUE(full.headless && full.unattended && full.play && full.allowLocalFiles);
+    EXPECT_EQ(full.timeoutSeconds, 30);
+    EXPECT_EQ(full.reportFile, "r.xml");
+    EXPECT_EQ(full.tourFile, "t.txt");
+
+    const CommandLine plain = parseCommandLine({"t.txt"});
+    EXPECT_TRUE(plain.error.empty());
+    EXPECT_FALSE(plain.play || plain.unattended);
+    EXPECT_TRUE(parseCommandLine({"--help"}).help);
+    EXPECT_TRUE(parseCommandLine({}).error.empty());
+
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--bogus"}, {"--timeout"}, {"--timeout", "0", "t"},
+          {"--timeout", "5s", "t"}, {"--report"}, {"--headless"}, {"--play"}, {"a", "b"}}) {
+        EXPECT_FALSE(parseCommandLine(bad).error.empty()) << bad.front();
+    }
+    EXPECT_THAT(usageText(), HasSubstr("3    Zeitüberschreitung"));
+}
+
+TEST(UnattendedMessages, printsEachBoxAndAnswersWithItsSafeDefault) {
+    std::ostringstream out;
+    UnattendedMessages strict(out, false);
+    UnattendedMessages allowing(out, true);
+    const Message local{ActionInterpreter::kLocalFilesQuestion, "Rovanta", MessageIcon::Question,
+                        MessageButtons::YesNo};
+    EXPECT_EQ(strict.show({"> TOUR BEENDET! <", "Kelmio"}), MessageResult::Ok);
+    EXPECT_EQ(strict.show({"Laufwerk?", "T", MessageIcon::Warning, MessageButtons::OkCancel}),
+              MessageResult::Cancel);
+    EXPECT_EQ(strict.show(local), MessageResult::No);
+    EXPECT_EQ(allowing.show(local), MessageResult::Yes);
+    EXPECT_EQ(allowing.show({"Sonst?", "T", MessageIcon::Question, MessageButtons::YesNo}),
+              MessageResult::No);
+    EXPECT_THAT(out.str(), HasSubstr("Kelmio: > TOUR BEENDET! <\n"));
+}
+
+namespace {
+
+// A run over the real player on the virtual clock, with its report in a
+// temporary folder.
+struct Run : ::testing::Test {
+    void start(std::optional<int> timeout, const std::vector<TourEntry>& entries) {
+        run = std::make_unique<UnattendedRun>(
+            UnattendedRun::Settings{"tour.txt", timeout, dir.file("report.xml")}, rig.clock,
+            rig.app, errors);
+        rig.player.setObserver(run.get());
+        rig.tour.lists().assign(entries);
+        rig.player.startTour();
+    }
+    std::string report() const { return readFileBytes(dir.file("report.xml")).value_or(""); }
+
+    TempDir dir;
+    PlaybackRig rig;
+    std::ostringstream errors;
+    std::unique_ptr<UnattendedRun> run;
+};
+
+} // namespace
+
+TEST_F(Run, aPageThatIsNeverReadyEndsTheRunAtItsTimeOut) {
+    // No page ever finishes loading.
+    start(3, {{"http://127.0.0.1:9/never", "0;0;", "Hängt <&>"}});
+    rig.clock.runUntil([&] { return !rig.browser.navigations.empty(); }, 10'000);
+    rig.clock.advance(2'500); // retests each second: not yet
+    EXPECT_EQ(rig.app.quitRequests, 0);
+    rig.clock.advance(600);
+    EXPECT_EQ(run->status(), kExitTimeout);
+    EXPECT_EQ(rig.app.quitRequests, 1);
+    EXPECT_THAT(errors.str(), HasSubstr("Eintrag 1, http://127.0.0.1:9/never"));
+    const std::string xml = report();
+    EXPECT_THAT(xml, HasSubstr("tests=\"1\" failures=\"1\""));
+    EXPECT_THAT(xml, HasSubstr("name=\"Eintrag 1: Hängt &lt;&amp;&gt;\""));
+    EXPECT_THAT(xml, HasSubstr("<failure type=\"timeout\""));
+    rig.clock.advance(10'000); // later retests change nothing
+    EXPECT_EQ(rig.app.quitRequests, 1);
+}
+
+TEST_F(Run, aTourThatEndsWritesOneCasePerPlayedStepAndEndsWithStatusZero) {
+    rig.loadPagesAfter(300);
+    start(std::nullopt, {{"a.html", "0;0;x", "Eins"}, {"b.html", "0;0;", "Zwei"}});
+    rig.clock.runUntil([&] { return rig.app.quitRequests > 0; }, 60'000);
+    EXPECT_EQ(run->status(), kExitOk);
+    const std::string xml = report();
+    EXPECT_THAT(xml, HasSubstr("tests=\"2\" failures=\"0\""));
+    EXPECT_THAT(xml, HasSubstr("name=\"Eintrag 2: Zwei\""));
+    EXPECT_THAT(xml, HasSubstr("<property name=\"action\" value=\"0;0;x\"/>"));
+    // The player sees the page at its retest a second on, then pauses 200 ms.
+    EXPECT_THAT(xml, HasSubstr("<property name=\"ready_after\" value=\"1.200\"/>"));
+    EXPECT_THAT(xml, Not(HasSubstr("<failure")));
+    run->finish(kExitSignal + 15); // after the end, nothing changes
+    EXPECT_EQ(run->status(), kExitOk);
+}
