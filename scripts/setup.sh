@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick fonts-dejavu-core
   clang libclang-rt-14-dev
+  dpkg-dev lintian desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -7,6 +7,10 @@ bash scripts/build.sh dev
 source scripts/webengine-env.sh
 ctest --preset dev "$@"
 
+# The Debian package: built from the release build, validated, unpacked and
+# started.
+bash tests/e2e/package.sh "$(bash scripts/package.sh)" artifacts
+
 # The core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 bash scripts/build.sh asan
 ctest --preset asan

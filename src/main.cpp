@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -93,6 +94,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rovanta"));
     QApplication::setApplicationVersion(QStringLiteral(ROVANTA_VERSION));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/hicolor/%1x%1/apps/rovanta.png").arg(size));
+    }
+    QApplication::setWindowIcon(icon);
     const bool play = line.play;
     const QString tourArgument = line.tourFile.empty()
                                      ? QString()
