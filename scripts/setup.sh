@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick fonts-dejavu-core
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream man-db
+  xdotool x11-xkb-utils
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "qt/services/SignalNotifier.h"
 #include "qt/services/WebEngineBrowser.h"
 #include "unattended/CommandLine.h"
+#include "unattended/TourCheckCommand.h"
 #include "unattended/UnattendedMessages.h"
 #include "unattended/UnattendedRun.h"
 
@@ -64,6 +65,9 @@ std::optional<int> answerBeforeStart(const rovanta::CommandLine& line) {
     if (line.help) {
         std::cout << rovanta::usageText();
         return rovanta::kExitOk;
+    }
+    if (!line.checkFile.empty()) {
+        return rovanta::checkTourFile(line.checkFile, std::cout, std::cerr);
     }
     if (line.version) {
         std::cout << "rovanta " ROVANTA_VERSION "\n";

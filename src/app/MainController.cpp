@@ -1,9 +1,13 @@
 #include "app/MainController.h"
 
+#include "player/ActionCheck.h"
 #include "platform/AppControl.h"
 #include "platform/Clock.h"
 #include "platform/InternetTransfer.h"
 #include "platform/MessageBox.h"
+#include "tour/PositionEntry.h"
+
+#include <algorithm>
 
 namespace rovanta {
 
@@ -85,6 +89,30 @@ void MainController::command(std::function<void()> fn) {
         fn();
         m_form.changed();
     });
+}
+
+std::string MainController::keyCheckLine() const {
+    if (const std::string& note = m_actionEditor.recordingNote(); !note.empty()) {
+        return note;
+    }
+    // The entry being edited: the selected one in edit mode, else a new
+    // one at the end of the tour.
+    const TourLists& lists = m_tour.lists();
+    const int selected = lists.selectedUrl();
+    const int index = m_form.state.cmdEditChecked && selected >= 0 ? selected : lists.count();
+    EntryContext context;
+    context.tourEntries = std::max(lists.count(), index + 1);
+    // Only "%" asks for a listing before it: long tours are read for it alone.
+    const bool namesListed = m_form.state.txtKeyPressed.find('%') != std::string::npos;
+    for (int i = 0; namesListed && i < index && !context.folderListed; ++i) {
+        context.folderListed = listsFolder(readPositionEntry(lists.position(i)).keys);
+    }
+    const std::vector<ActionFinding> findings =
+        checkActionText(m_form.state.txtKeyPressed, context);
+    if (findings.empty()) {
+        return {};
+    }
+    return "Zeichen " + std::to_string(findings.front().pos) + ": " + findings.front().text;
 }
 
 void MainController::back() {

@@ -103,6 +103,10 @@ public:
     MousePositions& mouse() { return m_mouse; }
     ActionInterpreter& interpreter() { return m_interpreter; }
     CommandQueue& queue() { return m_queue; }
+    // The line under the action editor box: the note on a key that was not
+    // recorded, else the first finding of the check of the box's text;
+    // empty when the player will type the text as written.
+    std::string keyCheckLine() const;
     // The text of the title box.
     const std::string& titleLine() const { return m_title; }
     // True until the autostart step has run (Started).

@@ -24,6 +24,7 @@ void TourEditor::clearEditingFields() {
 }
 
 void TourEditor::addOrReplace() {
+    m_form.state.recordingKeys = false; // the entry takes what was recorded
     if (m_tour.addCount() >= Tour::kMaxAppends) {
         m_messages.show({kAppendLimit, "Kelmio", MessageIcon::Error, MessageButtons::Ok});
     } else {

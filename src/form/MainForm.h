@@ -42,6 +42,7 @@ struct FormState {
     std::string invervall = "03";
     bool halted = false;    // the step timer is halted by "[Halt]"
     bool captureOn = false; // mouse points are being captured
+    bool recordingKeys = false; // "Tasten aufnehmen": keys in the page are recorded
     std::string lblPos = "P:";
     std::string cmdStzText = "-";
     std::string lblStatus = "Loaded";

@@ -41,6 +41,28 @@ void ActionEditor::press(TokenButton button) {
     }
 }
 
+void ActionEditor::recordKey(KeyRecorder::Key key, const std::string& text) {
+    FormState& state = m_form.state;
+    if (!state.recordingKeys) {
+        m_recording = false;
+        return;
+    }
+    // A new recording, or the author changed the box since the last key:
+    // the recorder goes on after the box's text as it stands.
+    if (!m_recording || state.txtKeyPressed != m_recorded) {
+        m_recorder.start(state.txtKeyPressed);
+        m_recording = true;
+    }
+    m_recorder.press(key, text);
+    m_recorded = m_recorder.actionText();
+    state.txtKeyPressed = m_recorded;
+    m_form.changed();
+}
+
+const std::string& ActionEditor::recordingNote() const {
+    return m_recording && m_form.state.recordingKeys ? m_recorder.skipped() : m_noNote;
+}
+
 std::string ActionEditor::tokenOf(const std::string& item) {
     // Each item of the list and the token it appends; "-" appends nothing.
     static constexpr std::pair<std::string_view, std::string_view> kTokens[] = {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/KeyRecorder.h"
+
 #include <string>
 
 namespace rovanta {
@@ -33,11 +35,20 @@ public:
     void choose(const std::string& item);
     // The token a list item appends (empty for "-" and unknown items).
     static std::string tokenOf(const std::string& item);
+    // A key the author pressed in the page; recorded into the box while
+    // "Tasten aufnehmen" is ticked.
+    void recordKey(KeyRecorder::Key key, const std::string& text = {});
+    // The note on the last key that could not be recorded; empty when none.
+    const std::string& recordingNote() const;
 
 private:
     void append(const std::string& token);
 
     MainForm& m_form;
+    KeyRecorder m_recorder;
+    bool m_recording = false;  // the recorder holds the box's text
+    std::string m_recorded;    // the box's text as the recorder last wrote it
+    std::string m_noNote;
 };
 
 } // namespace rovanta

@@ -71,7 +71,7 @@ ActionStep ActionReader::token(std::size_t at) {
         step.wellFormed = expect(":(");
         step.text = upTo('|', step.closed);
         step.digit = digit();
-        step.wellFormed = expect(")") && step.wellFormed;
+        step.tail = expect(")");
         break;
     case 'D': {
         step.kind = Kind::List;

@@ -36,7 +36,8 @@ struct ActionStep {
     std::string pattern;
     int digit = -1;       // -1 where a digit was due and none stood
     bool closed = true;   // the closing character of a name or listing stood
-    bool wellFormed = true; // the fixed characters (":(", ":", "|") stood
+    bool wellFormed = true; // the fixed characters before the name (":(", ":") stood
+    bool tail = true;       // "~S": the ")" after the digit stood
 };
 
 // Reads an action text (its Windows-1252 codes) step by step. The positions

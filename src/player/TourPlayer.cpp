@@ -77,6 +77,7 @@ TourPlayer::TourPlayer(PlayerServices services, Tour& tour, MainForm& form,
 TourPlayer::~TourPlayer() = default;
 
 void TourPlayer::startTour() {
+    m_form.state.recordingKeys = false; // the player's own keys are not the author's
     m_tour.start();
     m_interpreter.resetLocalFileAnswer();
 }

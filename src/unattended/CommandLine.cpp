@@ -40,6 +40,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             if (!line.timeoutSeconds) {
                 line.error = "--timeout erwartet eine Zahl von Sekunden (1 bis 86400)";
             }
+        } else if (arg == "--check") {
+            if (hasValue && !args[i + 1].empty()) {
+                line.checkFile = args[++i];
+            } else {
+                line.error = "--check erwartet eine Tour-Datei";
+            }
         } else if (arg == "--report") {
             if (hasValue && !args[i + 1].empty()) {
                 line.reportFile = args[++i];
@@ -76,11 +82,13 @@ std::string usageText() {
            "  --timeout SEKUNDEN   Abbruch, wenn eine Seite so lange nicht bereit ist\n"
            "  --report DATEI       JUnit-Bericht mit einem Testfall je Schritt\n"
            "  --allow-local-files  Dateizugriffe der Tour ohne Rückfrage erlauben\n"
+           "  --check TOURDATEI    prüfen, was der Player nicht wie geschrieben tut\n"
            "  --help               diese Hilfe\n"
            "  --version            die Version\n"
            "\n"
            "Exit-Status:\n"
-           "  0    Tour beendet (auch durch ~Q)\n"
+           "  0    Tour beendet (auch durch ~Q); --check: nichts gefunden\n"
+           "  1    --check hat etwas gefunden\n"
            "  2    falscher Aufruf\n"
            "  3    Zeitüberschreitung (--timeout)\n"
            "  4    Tour-Datei fehlt oder ist nicht lesbar (unbeaufsichtigt)\n"

@@ -9,6 +9,7 @@ namespace rovanta {
 // The program's exit statuses.
 enum ExitStatus : int {
     kExitOk = 0,       // the tour ended, or "~Q" ended the program
+    kExitFindings = 1, // --check found something the player will not do
     kExitUsage = 2,    // an unknown option or a missing value
     kExitTimeout = 3,  // a page was not ready within --timeout
     kExitTourFile = 4, // the tour file is missing or cannot be read
@@ -24,6 +25,7 @@ struct CommandLine {
     bool allowLocalFiles = false; // --allow-local-files
     std::optional<int> timeoutSeconds; // --timeout SECONDS
     std::string reportFile;    // --report FILE
+    std::string checkFile;     // --check FILE: check the tour, play nothing
     bool help = false;         // --help
     bool version = false;      // --version
     std::string error;         // why the line cannot be used; empty when it can

@@ -27,11 +27,12 @@ TEST(CommandLine, readsTheOptionsAndRefusesWhatItCannotUse) {
     EXPECT_TRUE(plain.error.empty());
     EXPECT_FALSE(plain.play || plain.unattended);
     EXPECT_TRUE(parseCommandLine({"--help"}).help);
+    EXPECT_EQ(parseCommandLine({"--check", "t.txt"}).checkFile, "t.txt");
     EXPECT_TRUE(parseCommandLine({}).error.empty());
 
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"--bogus"}, {"--timeout"}, {"--timeout", "0", "t"},
-          {"--timeout", "5s", "t"}, {"--report"}, {"--headless"}, {"--play"}, {"a", "b"}}) {
+          {"--timeout", "5s", "t"}, {"--report"}, {"--check"}, {"--headless"}, {"--play"}, {"a", "b"}}) {
         EXPECT_FALSE(parseCommandLine(bad).error.empty()) << bad.front();
     }
     EXPECT_THAT(usageText(), HasSubstr("3    Zeitüberschreitung"));

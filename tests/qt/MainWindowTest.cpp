@@ -19,12 +19,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -434,4 +437,92 @@ TEST(MainWindow, theLocalPageDialogOffersHtmAndHtmlFiles) {
         },
         5000);
     EXPECT_EQ(shown, (QStringList{"a.htm", "b.html"}));
+}
+
+TEST(MainWindow, theCheckLineSaysWhatThePlayerWillNotTypeWhileTheAuthorTypes) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    auto* keys = a.find<QLineEdit>("txtKeyPressed");
+    auto* check = a.find<QLabel>("lblKeyCheck");
+    typeInto(keys, "ab c");
+    EXPECT_TRUE(check->text().startsWith(QStringLiteral("Zeichen 3: „ “ wird nicht getippt")))
+        << check->text().toStdString();
+    typeInto(keys, "[ab c]~V");
+    EXPECT_EQ(check->text(), QString());
+    a.click("cmdBlA"); // a token button leaves a "[" without "]"
+    EXPECT_TRUE(check->text().contains(QStringLiteral("„[“ ohne „]“")));
+    EXPECT_EQ(keys->text(), QStringLiteral("[ab c]~V[")) << "the check never changes the text";
+}
+
+// Runs xdotool against the test's X server; false when it failed.
+static bool xdotool(const QStringList& args) {
+    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
+}
+
+TEST(MainWindow, keysRecordedInAFormPlayBackIntoItAndSubmitIt) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+        QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("setxkbmap")).isEmpty()) {
+        GTEST_SKIP() << "needs an X server, xdotool and setxkbmap to type as the author does";
+    }
+    // The author types on a German keyboard, where "ß" has a key of its own.
+    ASSERT_EQ(QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("de")}), 0);
+    struct UsAgain {
+        ~UsAgain() { QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")}); }
+    } usAgain;
+    QTemporaryDir dir;
+    const QString page = dir.filePath("aufnahme.html");
+    writeFileAtomic(page.toStdString(),
+                    "<!doctype html><meta charset=utf-8><style>body{margin:0}"
+                    "input,button{position:absolute;left:20px;width:300px;height:28px}</style>"
+                    "<form action=aufnahme.html><input name=name style=top:20px>"
+                    "<input name=addr style=top:70px><button style=top:120px>OK</button></form>");
+    App a(dir.path());
+    a.window.activateWindow();
+    QWebEngineView& view = a.window.browser().view();
+    std::vector<QUrl> visited;
+    QObject::connect(&view, &QWebEngineView::urlChanged,
+                     [&visited](const QUrl& url) { visited.push_back(url); });
+    const auto open = [&] {
+        a.controller->command([&] { a.controller->urlEntered(page.toStdString()); });
+        return waitFor([&] {
+            return view.url().toLocalFile() == page &&
+                   a.window.browser().readyState() == Browser::kComplete;
+        });
+    };
+    ASSERT_TRUE(open());
+    const QPoint field = view.mapToGlobal(QPoint(60, 34)); // in the name field
+    const QStringList at = {QString::number(field.x()), QString::number(field.y())};
+
+    // The author captures the field's point, clicks into it and types.
+    a.click("cmdMausAn");
+    ASSERT_TRUE(xdotool(QStringList{"mousemove"} + at + QStringList{"click", "1"}));
+    ASSERT_TRUE(waitFor([&] { return a.find<QLabel>("lblPos")->text() != "P:"; }, 5000));
+    a.click("cmdMausAn");
+    ASSERT_TRUE(xdotool(QStringList{"mousemove"} + at + QStringList{"click", "1"}));
+    a.find<QCheckBox>("chkRecKeys")->click();
+    for (const QStringList& keys :
+         {QStringList{"type", "--delay", "60", "Anna Berg"}, QStringList{"key", "Tab"},
+          QStringList{"type", "--delay", "60", "Weg 12ß"}, QStringList{"key", "Return"}}) {
+        ASSERT_TRUE(xdotool(keys));
+        waitFor([] { return false; }, 200);
+    }
+    auto* action = a.find<QLineEdit>("txtKeyPressed");
+    ASSERT_TRUE(waitFor([&] { return action->text().endsWith("~E"); }, 5000));
+    EXPECT_EQ(action->text(), QStringLiteral("[Anna Berg]~V~T[Weg 12ß]~V~E"));
+    EXPECT_EQ(a.find<QLabel>("lblKeyCheck")->text(), QString());
+
+    // The entry is stored on the reloaded, empty form and played.
+    ASSERT_TRUE(open());
+    a.click("Command2");
+    EXPECT_FALSE(a.find<QCheckBox>("chkRecKeys")->isChecked()) << "storing ends the recording";
+    visited.clear();
+    a.click("Command4");
+    ASSERT_TRUE(waitFor([&] { return !a.messages.shown.empty(); }, 30'000));
+    const auto submitted = std::find_if(visited.begin(), visited.end(), [](const QUrl& url) {
+        return url.hasQuery();
+    });
+    ASSERT_NE(submitted, visited.end()) << "the form was not submitted";
+    EXPECT_EQ(submitted->query(QUrl::FullyEncoded).toStdString(),
+              "name=Anna+Berg&addr=Weg+12%C3%9F");
 }

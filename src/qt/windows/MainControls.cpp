@@ -116,7 +116,13 @@ constexpr auto kControls = std::to_array<Control>({
     // The action editor.
     {.name = "txtKeyPressed", .kind = ControlKind::LineEdit,
      .tooltip = "Geben Sie hier die Zeichen an die eingegeben werden sollen!",
+     .trigger = Trigger::Edit, .run = [](const Ctx& x, Value) { x.controller.form().changed(); },
+     .route = Route::Direct, .direct = "shows the check of the text as it is typed",
      .text = &FormState::txtKeyPressed, .storesEdits = true},
+    {.name = "lblKeyCheck", .kind = ControlKind::Label}, // the check line, set by the window
+    {.name = "chkRecKeys", .kind = ControlKind::CheckBox, .caption = "Tasten aufnehmen",
+     .tooltip = "Tasten, die Sie in der Seite drücken, werden als Aktionstext aufgenommen",
+     .checked = &FormState::recordingKeys, .storesEdits = true},
     {.name = "cmdBlA", .kind = ControlKind::Button, .caption = "[", .trigger = Trigger::Click,
      .run = [](const Ctx& x, Value) { x.controller.actionEditor().press(Token::CmdBlA); }},
     {.name = "cmdBlE", .kind = ControlKind::Button, .caption = "]", .trigger = Trigger::Click,

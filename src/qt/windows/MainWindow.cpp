@@ -5,6 +5,7 @@
 #include "qt/services/WebEngineBrowser.h"
 #include "qt/windows/ControlSet.h"
 #include "qt/windows/OptionsWindow.h"
+#include "qt/windows/RecordedKey.h"
 #include "qt/windows/SlideShowWindow.h"
 #include "qt/windows/TourListModel.h"
 
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -181,14 +183,19 @@ QWidget* MainWindow::buildPanel() {
     auto* keys = new QGroupBox(QStringLiteral(" 4) Tasten drücken: "));
     auto* keysLayout = new QGridLayout(keys);
     keysLayout->addWidget(control("txtKeyPressed"), 0, 0, 1, 7);
-    addRow(keysLayout, 1,
+    auto* check = static_cast<QLabel*>(control("lblKeyCheck"));
+    check->setWordWrap(true);
+    check->setStyleSheet(QStringLiteral("color:#a04000;"));
+    keysLayout->addWidget(check, 1, 0, 1, 7);
+    addRow(keysLayout, 2,
            {control("cmdBlA"), control("cmdBlE"), control("cmdBlIn"), control("cmdEnter"),
             control("cmdTab"), control("cmdField"), control("cmdClearTxt")});
-    keysLayout->addWidget(control("cmdStz"), 2, 0, 1, 2);
-    keysLayout->addWidget(control("cmdMausAn"), 3, 0);
-    keysLayout->addWidget(control("lblMCntr"), 3, 1, 1, 3);
-    keysLayout->addWidget(control("lblPos"), 3, 4, 1, 2);
-    keysLayout->addWidget(control("cmdGoTo"), 3, 6);
+    keysLayout->addWidget(control("cmdStz"), 3, 0, 1, 2);
+    keysLayout->addWidget(control("chkRecKeys"), 3, 2, 1, 5);
+    keysLayout->addWidget(control("cmdMausAn"), 4, 0);
+    keysLayout->addWidget(control("lblMCntr"), 4, 1, 1, 3);
+    keysLayout->addWidget(control("lblPos"), 4, 4, 1, 2);
+    keysLayout->addWidget(control("cmdGoTo"), 4, 6);
     layout->addWidget(keys);
     layout->addWidget(control("txtDirLst"));
 
@@ -230,6 +237,8 @@ void MainWindow::attach(MainController& c, OptionsWindow& options, SlideShowWind
         }
         m_lastFocus = now;
     });
+    // Keys pressed in the page reach it first through the application.
+    qApp->installEventFilter(this);
     refresh();
 }
 
@@ -342,10 +351,30 @@ void MainWindow::fitTourColumns() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        recordKey(watched, static_cast<QKeyEvent*>(event));
+    }
     if (watched == m_tourURLs && event->type() == QEvent::Resize && m_fitColumns != nullptr) {
         m_fitColumns->start();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::recordKey(QObject* receiver, QKeyEvent* event) {
+    // A key goes to the focus widget first, then up to its parents: it is
+    // noted once, at the focus widget, when that lies in the browser. The
+    // event goes on to the page.
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (m_controller == nullptr || !m_controller->form().state.recordingKeys ||
+        widget == nullptr || widget != QApplication::focusWidget() ||
+        !(widget == m_view || m_view->isAncestorOf(widget))) {
+        return;
+    }
+    if (const auto key = recordedKeyOf(*event)) {
+        m_controller->command([this, key = *key] {
+            m_controller->actionEditor().recordKey(key.first, key.second);
+        });
+    }
 }
 
 void MainWindow::refresh() {
@@ -364,6 +393,8 @@ void MainWindow::refresh() {
     }
     setTextIfChanged(m_txtVers, m_controller->titleLine());
     m_controls->mirror(form);
+    static_cast<QLabel*>(control("lblKeyCheck"))
+        ->setText(QString::fromStdString(m_controller->keyCheckLine()));
     if (form.state.cursor() == rovanta::CursorKind::Capture) {
         setCursor(Qt::CrossCursor);
     } else {

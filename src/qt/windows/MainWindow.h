@@ -6,6 +6,7 @@
 #include <memory>
 
 class ControlSet;
+class QKeyEvent;
 class QLineEdit;
 class QTableView;
 class QTimer;
@@ -57,6 +58,8 @@ private:
     // Sizes the position and hint columns to their texts; the address
     // column takes the rest.
     void fitTourColumns();
+    // Records a key pressed in the page while "Tasten aufnehmen" is ticked.
+    void recordKey(QObject* receiver, QKeyEvent* event);
     // True for the window of the options or slide-show dialog while shown.
     bool isOpenDialog(const QWindow* window) const;
 
