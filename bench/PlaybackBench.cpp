@@ -1,3 +1,4 @@
+#include "player/ActionCheck.h"
 #include "PlaybackRig.h"
 
 #include <benchmark/benchmark.h>
@@ -56,3 +57,17 @@ void playTour(benchmark::State& state) {
 BENCHMARK(playTour)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// The check of a 100-character action text, as the window runs it at each
+// key the author types: tokens, bracketed text and characters that are not typed.
+static void checkHundredCharacters(benchmark::State& state) {
+    std::string text;
+    while (text.size() < 100) {
+        text += "Ab12 x~T[hello world]~V~F2~S:(o.txt|0)~G:3~Z";
+    }
+    text.resize(100);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rovanta::checkActionText(text, {false, 10}));
+    }
+}
+BENCHMARK(checkHundredCharacters);
