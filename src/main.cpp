@@ -82,6 +82,46 @@ std::optional<int> answerBeforeStart(const rovanta::CommandLine& line) {
 
 } // namespace
 
+// The application's name, version and window icon.
+void describeApplication() {
+    QApplication::setApplicationName(QStringLiteral("Rovanta"));
+    QApplication::setApplicationVersion(QStringLiteral(ROVANTA_VERSION));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/hicolor/%1x%1/apps/rovanta.png").arg(size));
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+// Shows the window maximised, as the stored points of tours expect; without
+// a window manager the screen's geometry is set directly.
+void showMainWindow(MainWindow& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.setGeometry(screen->availableGeometry());
+    }
+    window.showMaximized();
+    // Activation works only once the window is shown.
+    QTimer::singleShot(0, &window, [&window] { window.activateWindow(); });
+}
+
+// Opens the tour once the start page is shown, as "laden" would be after
+// start-up; the time logged runs until the list has been painted.
+void openTourWhenShown(MainWindow& window, rovanta::MainController& controller,
+                       const QString& path, bool play) {
+    QObject::connect(
+        &window.browser().view(), &QWebEngineView::loadFinished, &window,
+        [&window, &controller, path, play] {
+            QElapsedTimer loading;
+            loading.start();
+            controller.openTourFromCommandLine(path.toStdString(), play);
+            window.paintTourListNow();
+            qCInfo(lcUi) << "TourLoaded" << controller.tour().lists().count() << "entries in"
+                         << static_cast<double>(loading.nsecsElapsed()) / 1e6 << "ms"
+                         << (play ? "and started" : "");
+        },
+        Qt::SingleShotConnection);
+}
+
 int main(int argc, char* argv[]) {
     const rovanta::CommandLine line =
         rovanta::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -96,14 +136,7 @@ int main(int argc, char* argv[]) {
     // must be set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Rovanta"));
-    QApplication::setApplicationVersion(QStringLiteral(ROVANTA_VERSION));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/hicolor/%1x%1/apps/rovanta.png").arg(size));
-    }
-    QApplication::setWindowIcon(icon);
-    const bool play = line.play;
+    describeApplication();
     const QString tourArgument = line.tourFile.empty()
                                      ? QString()
                                      : QFileInfo(QString::fromStdString(line.tourFile)).absoluteFilePath();
@@ -134,29 +167,9 @@ int main(int argc, char* argv[]) {
                      (programDir + QStringLiteral("/start.html")).toStdString(),
                      (QDir::homePath() + QStringLiteral("/rovanta.txt")).toStdString()});
 
-    // Maximised, as the stored points of tours expect; without a window
-    // manager the screen's geometry is set directly.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        window.setGeometry(screen->availableGeometry());
-    }
-    window.showMaximized();
-    // Activation works only once the window is shown.
-    QTimer::singleShot(0, &window, [&window] { window.activateWindow(); });
+    showMainWindow(window);
     if (!tourArgument.isEmpty()) {
-        // Opened once the start page is shown, as "laden" would be after
-        // start-up; the time taken runs until the list has been painted.
-        QObject::connect(
-            &window.browser().view(), &QWebEngineView::loadFinished, &window,
-            [&] {
-                QElapsedTimer loading;
-                loading.start();
-                controller.openTourFromCommandLine(tourArgument.toStdString(), play);
-                window.paintTourListNow();
-                qCInfo(lcUi) << "TourLoaded" << controller.tour().lists().count() << "entries in"
-                             << static_cast<double>(loading.nsecsElapsed()) / 1e6 << "ms"
-                             << (play ? "and started" : "");
-            },
-            Qt::SingleShotConnection);
+        openTourWhenShown(window, controller, tourArgument, line.play);
     }
     const int status = QApplication::exec();
     if (!line.unattended) {

@@ -6,6 +6,7 @@
 #include "qt/windows/ControlSet.h"
 #include "qt/windows/OptionsWindow.h"
 #include "qt/windows/RecordedKey.h"
+#include "qt/windows/TourColumnFitter.h"
 #include "qt/windows/SlideShowWindow.h"
 #include "qt/windows/TourListModel.h"
 
@@ -245,23 +246,7 @@ void MainWindow::attach(MainController& c, OptionsWindow& options, SlideShowWind
 void MainWindow::bindTourList() {
     m_model = new TourListModel(m_controller->tour().lists(), this);
     m_tourURLs->setModel(m_model);
-    // The address takes the room the other two leave; those fit the texts
-    // in view, up to a limit, and the tooltips show every text whole.
-    QHeaderView* header = m_tourURLs->horizontalHeader();
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(0, QHeaderView::Stretch);
-    header->setResizeContentsPrecision(0); // the rows in view decide
-    m_fitColumns = new QTimer(this);
-    m_fitColumns->setSingleShot(true);
-    m_fitColumns->setInterval(0);
-    connect(m_fitColumns, &QTimer::timeout, this, &MainWindow::fitTourColumns);
-    const auto fitSoon = [this] { m_fitColumns->start(); };
-    connect(m_model, &QAbstractItemModel::modelReset, this, fitSoon);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, fitSoon);
-    connect(m_model, &QAbstractItemModel::dataChanged, this, fitSoon);
-    connect(m_tourURLs->verticalScrollBar(), &QScrollBar::valueChanged, this, fitSoon);
-    m_tourURLs->installEventFilter(this);
-    fitTourColumns();
+    m_columns = new TourColumnFitter(m_tourURLs);
     connect(m_tourURLs->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 // Only the user's choice counts: the view also moves its
@@ -316,46 +301,15 @@ void MainWindow::detach() {
 }
 
 void MainWindow::paintTourListNow() {
-    if (m_fitColumns != nullptr && m_fitColumns->isActive()) {
-        m_fitColumns->stop();
-        fitTourColumns();
+    if (m_columns != nullptr) {
+        m_columns->fitIfDue();
     }
     m_tourURLs->viewport()->repaint();
-}
-
-void MainWindow::fitTourColumns() {
-    if (m_model == nullptr) {
-        return;
-    }
-    // Position and hint fit the texts in view, each within 30 % of the
-    // table, so the address keeps at least 40 % of it.
-    const int room = m_tourURLs->viewport()->width();
-    QHeaderView* header = m_tourURLs->horizontalHeader();
-    const QFontMetrics metrics(m_tourURLs->font());
-    const int margin =
-        2 *
-        (m_tourURLs->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_tourURLs) + 4);
-    const int first = std::max(m_tourURLs->rowAt(0), 0);
-    int last = m_tourURLs->rowAt(m_tourURLs->viewport()->height() - 1);
-    if (last < 0) {
-        last = m_model->rowCount() - 1;
-    }
-    for (int column : {1, 2}) {
-        int fit = header->sectionSizeHint(column);
-        for (int row = first; row <= last; ++row) {
-            const QString text = m_model->index(row, column).data().toString();
-            fit = std::max(fit, metrics.horizontalAdvance(text) + margin);
-        }
-        header->resizeSection(column, std::min(fit, room * 3 / 10));
-    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         recordKey(watched, static_cast<QKeyEvent*>(event));
-    }
-    if (watched == m_tourURLs && event->type() == QEvent::Resize && m_fitColumns != nullptr) {
-        m_fitColumns->start();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -13,6 +13,7 @@ class QTimer;
 class QWebEngineView;
 class OptionsWindow;
 class SlideShowWindow;
+class TourColumnFitter;
 class TourListModel;
 class WebEngineBrowser;
 
@@ -55,9 +56,6 @@ private:
     // Runs the steps of the window becoming active (first showing, return
     // from one of our dialogs).
     void becameActive();
-    // Sizes the position and hint columns to their texts; the address
-    // column takes the rest.
-    void fitTourColumns();
     // Records a key pressed in the page while "Tasten aufnehmen" is ticked.
     void recordKey(QObject* receiver, QKeyEvent* event);
     // True for the window of the options or slide-show dialog while shown.
@@ -72,7 +70,7 @@ private:
     bool m_shownOnce = false;
     bool m_syncingSelection = false;
     int m_loggedStep = 0; // the tour entry last written to the log
-    QTimer* m_fitColumns = nullptr;
+    TourColumnFitter* m_columns = nullptr; // sizes the tour table's columns
     QPointer<QWindow> m_lastFocus; // the window that had the focus before
 
     QLineEdit* m_txtVers = nullptr;   // the title box
