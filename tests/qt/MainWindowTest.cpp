@@ -526,3 +526,38 @@ TEST(MainWindow, keysRecordedInAFormPlayBackIntoItAndSubmitIt) {
     EXPECT_EQ(submitted->query(QUrl::FullyEncoded).toStdString(),
               "name=Anna+Berg&addr=Weg+12%C3%9F");
 }
+
+TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsFetchNoLocalFile) {
+    QTemporaryDir dir;
+    const QString secret = dir.filePath("geheim.txt");
+    writeFileAtomic(secret.toStdString(), "geheim");
+    const QString secretUrl = QUrl::fromLocalFile(secret).toString();
+    // A pixel of a PNG, for the picture in the frame.
+    const QByteArray png = QByteArray::fromBase64(
+        "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==");
+    writeFileAtomic(dir.filePath("bild.png").toStdString(), png.toStdString());
+    writeFileAtomic(dir.filePath("rahmen.html").toStdString(),
+                    "<script>parent.postMessage('rahmen','*')</script>"
+                    "<img src=bild.png onload=\"parent.postMessage('bild','*')\" "
+                    "onerror=\"parent.postMessage('kein bild','*')\">");
+    writeFileAtomic(
+        dir.filePath("seite.html").toStdString(),
+        ("<input id=f><iframe src=rahmen.html></iframe><script>"
+         "var seen=[];onmessage=function(e){seen.push(e.data);document.title=seen.join(' ')};"
+         "fetch('" + secretUrl + "').then(r=>r.text()).then(t=>{f.value=t},"
+         "()=>{seen.push('fetch verweigert');document.title=seen.join(' ')});"
+         "var x=new XMLHttpRequest();try{x.open('GET','" + secretUrl + "',false);x.send();"
+         "f.value+=x.responseText}catch(e){}</script>").toStdString());
+    App a(dir.path());
+    QWebEngineView& view = a.window.browser().view();
+    a.controller->command(
+        [&] { a.controller->urlEntered(dir.filePath("seite.html").toStdString()); });
+    ASSERT_TRUE(waitFor([&] {
+        return view.title().contains("rahmen") && view.title().contains(" bild") &&
+               view.title().contains("fetch verweigert");
+    })) << view.title().toStdString();
+    std::string field = "?";
+    a.window.browser().readField(0, [&](std::string v) { field = std::move(v); });
+    ASSERT_TRUE(waitFor([&] { return field != "?"; }));
+    EXPECT_EQ(field, "") << "the page read a local file";
+}

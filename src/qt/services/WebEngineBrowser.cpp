@@ -1,12 +1,14 @@
 #include "qt/services/WebEngineBrowser.h"
 
 #include "qt/services/CaptureOverlay.h"
+#include "qt/services/LocalFileGuard.h"
 #include "qt/services/Logging.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace {
@@ -29,6 +31,12 @@ QUrl toUrl(const std::string& address) {
 
 WebEngineBrowser::WebEngineBrowser(QWebEngineView* view)
     : QObject(view), m_view(view), m_overlay(new CaptureOverlay(view)) {
+    // Local pages keep their frames, links and pictures, but no script of a
+    // page fetches a local file, and remote pages never reach local files.
+    // (Turning off LocalContentCanAccessFileUrls would also stop the frames
+    // and pictures of local pages, which frame sites and slide shows need.)
+    m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    m_view->page()->setUrlRequestInterceptor(new LocalFileGuard(this));
     connect(m_view, &QWebEngineView::loadStarted, this, &WebEngineBrowser::onLoadStarted);
     connect(m_view, &QWebEngineView::loadFinished, this, &WebEngineBrowser::onLoadFinished);
 }
