@@ -18,7 +18,7 @@ MainController::MainController(PlatformServices s)
       m_mouse(s.input, s.geometry, s.browser, m_tour, m_form),
       m_player({s.browser, s.input, s.clock, s.messages}, m_tour, m_form, m_interpreter, m_mouse,
                m_queue),
-      m_tourFiles({m_files, s.lookup, s.internet, s.dialog, s.messages, s.geometry}, m_tour, m_form,
+      m_tourFiles({m_files, s.lookup, s.internet, s.dialog, s.messages, s.geometry, s.trusted}, m_tour, m_form,
                   m_player, m_interpreter),
       m_editor(m_tour, m_form, s.browser, s.messages),
       m_options({m_files, s.lookup, s.dialog, s.internet, s.messages, s.browser}, m_form, m_tour,

@@ -30,6 +30,7 @@ class InputInjector;
 class InternetTransfer;
 class MessageBox;
 class Timer;
+class TrustedTours;
 class WindowGeometry;
 
 // Every platform service the program uses.
@@ -44,6 +45,7 @@ struct PlatformServices {
     WindowGeometry& geometry;
     Clock& clock;
     AppControl& app;
+    TrustedTours& trusted;
 };
 
 // Where the program starts from.

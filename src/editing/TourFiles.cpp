@@ -6,14 +6,20 @@
 #include "platform/FileDialog.h"
 #include "platform/InternetTransfer.h"
 #include "platform/MessageBox.h"
+#include "platform/TrustedTours.h"
 #include "platform/WindowGeometry.h"
+#include "player/ActionCheck.h"
 #include "player/ActionInterpreter.h"
 #include "player/TourPlayer.h"
+#include "tour/PositionEntry.h"
 #include "tour/Tour.h"
 #include "tour/TourFileFormat.h"
 #include "util/PathHelpers.h"
 #include "util/TextFile.h"
 #include "util/Utf8.h"
+
+#include <optional>
+#include <set>
 
 namespace rovanta {
 namespace {
@@ -56,7 +62,13 @@ void TourFiles::save() {
     if (!writeTextFile(path, text)) {
         m_services.messages.show(
             {kSaveFailed + path, "Kelmio", MessageIcon::Error, MessageButtons::Ok});
+        return;
     }
+    // A tour saved here is the user's: its file tokens play without a question.
+    if (const std::optional<std::string> saved = readFileBytes(path)) {
+        m_services.trusted.trust(*saved);
+    }
+    m_interpreter.setTourFromWeb(false);
 }
 
 void TourFiles::applyHeader(const std::string& line) {
@@ -84,8 +96,32 @@ void TourFiles::loadTourFile(const std::string& path) {
         m_player.intervalChanged(head[1]);
     }
     m_tour.lists().assignColumns(file.takeColumns());
-    m_interpreter.setTourFromWeb(false);
+    markOrigin(readFileBytes(path).value_or(std::string()));
     m_form.changed();
+}
+
+void TourFiles::markOrigin(const std::string& bytes) {
+    ActionInterpreter::TourOrigin origin;
+    origin.foreign = !m_services.trusted.isTrusted(bytes);
+    if (origin.foreign) {
+        const TourLists& lists = m_tour.lists();
+        std::set<std::string> seen;
+        int shown = 0;
+        for (int i = 0; i < lists.count(); ++i) {
+            for (const std::string& name :
+                 fileTokenNames(readPositionEntry(lists.position(i)).keys)) {
+                if (seen.insert(name).second && ++shown <= kNamesShown) {
+                    origin.names += "  " + name + "\n";
+                }
+            }
+        }
+        if (shown > kNamesShown) {
+            origin.names += "  … und " + std::to_string(shown - kNamesShown) + " weitere\n";
+        }
+        TrustedTours& trusted = m_services.trusted;
+        origin.trust = [&trusted, bytes] { trusted.trust(bytes); };
+    }
+    m_interpreter.setTourOrigin(std::move(origin));
 }
 
 void TourFiles::parseTourText(const std::string& text, bool fromWeb) {

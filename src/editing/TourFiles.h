@@ -13,6 +13,7 @@ class MainForm;
 class MessageBox;
 class Tour;
 class TourPlayer;
+class TrustedTours;
 class WindowGeometry;
 
 // The services tour loading and saving act through.
@@ -23,6 +24,7 @@ struct TourFileServices {
     FileDialog& dialog;
     MessageBox& messages;
     WindowGeometry& geometry;
+    TrustedTours& trusted;
 };
 
 // Saving and loading tours: "speichern", "laden", "...", "Tour_1"…"Tour_5"
@@ -31,6 +33,8 @@ class TourFiles {
 public:
     static constexpr const char* kDialogFilter = "Rovanta *.txt|*.txt";
     static constexpr const char* kSaveFailed = "Tour konnte nicht gespeichert werden: ";
+    // At most this many names are listed in the question before file tokens.
+    static constexpr int kNamesShown = 10;
 
     TourFiles(TourFileServices services, Tour& tour, MainForm& form, TourPlayer& player,
               ActionInterpreter& interpreter);
@@ -60,6 +64,9 @@ public:
 private:
     std::string resolve(const std::string& folder) const;
     void applyHeader(const std::string& line);
+    // Tells the interpreter whether the tour file's bytes are the user's
+    // own (saved or allowed before), and what its file tokens name.
+    void markOrigin(const std::string& bytes);
 
     TourFileServices m_services;
     Tour& m_tour;

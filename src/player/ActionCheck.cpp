@@ -90,6 +90,24 @@ bool listsFolder(const std::string& utf8Text) {
     return false;
 }
 
+std::vector<std::string> fileTokenNames(const std::string& utf8Text) {
+    std::vector<std::string> names;
+    ActionReader reader(utf8ToCp1252(utf8Text));
+    while (const std::optional<ActionStep> step = reader.next()) {
+        const std::string name = cp1252ToUtf8(step->text);
+        const bool listed = !name.empty() && name[0] == '%'; // beside the listed file
+        const std::string note = listed ? " (zur Datei der Liste)" : "";
+        if (step->kind == Kind::Load) {
+            names.push_back("lesen: " + name + note);
+        } else if (step->kind == Kind::Save) {
+            names.push_back("schreiben: " + name + note);
+        } else if (step->kind == Kind::List) {
+            names.push_back("Ordner: " + name + " (" + cp1252ToUtf8(step->pattern) + ")");
+        }
+    }
+    return names;
+}
+
 bool typedByKey(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
            c == '-' || c == ',' || c == '/' || c == '+' || c == '*';

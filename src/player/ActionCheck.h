@@ -31,6 +31,10 @@ bool typedByKey(char cp1252);
 // True when the text lists a folder ("~D") where the player reads one.
 bool listsFolder(const std::string& utf8Text);
 
+// The files and folders the text's file tokens name, one line each in text
+// order: "lesen: …" ("~L"), "schreiben: …" ("~S"), "Ordner: …" ("~D").
+std::vector<std::string> fileTokenNames(const std::string& utf8Text);
+
 // A finding of a whole tour: entry 0 for the tour itself (header, interval).
 struct TourFinding {
     int entry = 0;

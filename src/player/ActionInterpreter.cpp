@@ -32,19 +32,30 @@ void ActionInterpreter::resetLoop() {
     m_maxDirLst = 0;
 }
 
-void ActionInterpreter::setTourFromWeb(bool fromWeb) {
-    m_tourFromWeb = fromWeb;
+void ActionInterpreter::setTourOrigin(TourOrigin origin) {
+    m_origin = std::move(origin);
     m_localFiles = LocalFiles::Unasked;
 }
 
 bool ActionInterpreter::mayUseLocalFiles() {
-    if (!m_tourFromWeb) {
+    if (!m_origin.fromWeb && !m_origin.foreign) {
         return true;
     }
     if (m_localFiles == LocalFiles::Unasked) {
+        const std::string question =
+            m_origin.fromWeb ? std::string(kLocalFilesQuestion)
+                             : std::string(kForeignTourQuestion) + "\n" + m_origin.names +
+                                   "\nZulassen?";
         const MessageResult answer = m_services.messages.show(
-            {kLocalFilesQuestion, "Rovanta", MessageIcon::Question, MessageButtons::YesNo});
+            {question, "Rovanta", MessageIcon::Question, MessageButtons::YesNo});
         m_localFiles = answer == MessageResult::Yes ? LocalFiles::Allowed : LocalFiles::Denied;
+        if (m_localFiles == LocalFiles::Allowed && m_origin.foreign) {
+            // Remembered for this text: the tour is the user's from now on.
+            if (m_origin.trust) {
+                m_origin.trust();
+            }
+            m_origin.foreign = false;
+        }
     }
     return m_localFiles == LocalFiles::Allowed;
 }

@@ -5,6 +5,7 @@
 #include "util/SlotTable.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace rovanta {
@@ -39,6 +40,20 @@ public:
     // The question asked before a tour from the web first touches local files.
     static constexpr const char* kLocalFilesQuestion =
         "Diese Tour stammt aus dem Web und möchte auf lokale Dateien zugreifen. Zulassen?";
+    // The beginning of the question asked before a tour file the user did
+    // not save first touches local files; the files it names follow.
+    static constexpr const char* kForeignTourQuestion =
+        "Diese Tour wurde nicht mit Rovanta gespeichert und möchte auf lokale Dateien "
+        "zugreifen:";
+
+    // Where the tour being played comes from, for the question before its
+    // first file token.
+    struct TourOrigin {
+        bool fromWeb = false; // fetched from a web address: asked each run
+        bool foreign = false; // a tour file the user did not save: asked once
+        std::string names;    // the files and folders its tokens name, one a line
+        std::function<void()> trust; // remembers a foreign tour once allowed
+    };
 
     ActionInterpreter(InterpreterServices services, TourTable& table, MainForm& form);
 
@@ -54,9 +69,11 @@ public:
     // Back to the first file of no listing: LoopCnt 1, MaxDirLst 0.
     void resetLoop();
 
-    // Marks whether the tour's text came from a web address; a web tour asks
-    // once before its first file token.
-    void setTourFromWeb(bool fromWeb);
+    // Marks where the tour's text came from; a web tour and a foreign tour
+    // ask once before their first file token.
+    void setTourOrigin(TourOrigin origin);
+    // Marks whether the tour's text came from a web address.
+    void setTourFromWeb(bool fromWeb) { setTourOrigin({fromWeb, false, {}, {}}); }
     // Forgets the answer of the local-file question (a new tour run asks again).
     void resetLocalFileAnswer() { m_localFiles = LocalFiles::Unasked; }
 
@@ -86,7 +103,7 @@ private:
     SlotTable m_dirList{};
     std::int16_t m_maxDirLst = 0;
     std::int16_t m_loopCnt = 1;
-    bool m_tourFromWeb = false;
+    TourOrigin m_origin;
     LocalFiles m_localFiles = LocalFiles::Unasked;
     std::int64_t m_deadline = 0; // when the last wait was due to end
     LifeToken m_life = std::make_shared<int>(0);

@@ -10,7 +10,8 @@ Shell::Shell(ShellOverrides overrides) : m_input(createInput(&m_window, m_window
         overrides.messages != nullptr ? *overrides.messages : m_messages,
         overrides.dialog != nullptr ? *overrides.dialog : m_dialog,
         overrides.internet != nullptr ? *overrides.internet : m_internet, m_lookup, m_geometry,
-        m_clock, overrides.app != nullptr ? *overrides.app : m_app});
+        m_clock, overrides.app != nullptr ? *overrides.app : m_app,
+        overrides.trusted != nullptr ? *overrides.trusted : m_trusted});
     m_options = std::make_unique<OptionsWindow>(*m_controller);
     m_slideShow = std::make_unique<SlideShowWindow>(*m_controller);
     m_window.attach(*m_controller, *m_options, *m_slideShow);

@@ -3,6 +3,7 @@
 #include "posix/PosixDirectoryLookup.h"
 #include "qt/services/QtInternetTransfer.h"
 #include "qt/services/QtServices.h"
+#include "qt/services/QtTrustedTours.h"
 #include "qt/services/QtWindowGeometry.h"
 #include "qt/windows/MainWindow.h"
 #include "qt/windows/OptionsWindow.h"
@@ -17,6 +18,7 @@ class InputInjector;
 class InternetTransfer;
 class MainController;
 class MessageBox;
+class TrustedTours;
 } // namespace rovanta
 
 // Services a shell takes from its maker instead of the real ones (the
@@ -26,6 +28,7 @@ struct ShellOverrides {
     rovanta::FileDialog* dialog = nullptr;
     rovanta::InternetTransfer* internet = nullptr;
     rovanta::AppControl* app = nullptr;
+    rovanta::TrustedTours* trusted = nullptr;
 };
 
 // The composition root: the main window, the real platform services (the
@@ -53,6 +56,7 @@ private:
     QtFileDialog m_dialog{&m_window};
     QtInternetTransfer m_internet{&m_window};
     QtAppControl m_app;
+    QtTrustedTours m_trusted;
     rovanta::PosixDirectoryLookup m_lookup;
     QtWindowGeometry m_geometry{&m_window, m_window.browser()};
     std::unique_ptr<rovanta::InputInjector> m_input;

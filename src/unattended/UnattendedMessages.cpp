@@ -4,6 +4,16 @@
 
 namespace rovanta {
 
+namespace {
+
+// The questions before a tour's file tokens: a web tour's, a foreign tour's.
+bool isLocalFilesQuestion(const std::string& text) {
+    return text == ActionInterpreter::kLocalFilesQuestion ||
+           text.rfind(ActionInterpreter::kForeignTourQuestion, 0) == 0;
+}
+
+} // namespace
+
 MessageResult UnattendedMessages::show(const Message& message) {
     MessageResult answer = MessageResult::Ok;
     const char* said = "";
@@ -15,9 +25,8 @@ MessageResult UnattendedMessages::show(const Message& message) {
         said = " [Abbrechen]";
         break;
     case MessageButtons::YesNo:
-        answer = m_allowLocalFiles && message.text == ActionInterpreter::kLocalFilesQuestion
-                     ? MessageResult::Yes
-                     : MessageResult::No;
+        answer = m_allowLocalFiles && isLocalFilesQuestion(message.text) ? MessageResult::Yes
+                                                                          : MessageResult::No;
         said = answer == MessageResult::Yes ? " [Ja]" : " [Nein]";
         break;
     }

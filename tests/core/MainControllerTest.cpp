@@ -36,8 +36,9 @@ struct Startup : ::testing::Test {
     PosixDirectoryLookup lookup;
     FakeWindowGeometry geometry;
     FakeAppControl app;
+    FakeTrustedTours trusted;
     MainController controller{
-        {browser, input, clipboard, messages, dialog, internet, lookup, geometry, clock, app}};
+        {browser, input, clipboard, messages, dialog, internet, lookup, geometry, clock, app, trusted}};
 };
 
 } // namespace

@@ -222,3 +222,42 @@ TEST_F(TourFilesTest, quickToursLoadConfiguredFilesOnly) {
     EXPECT_EQ(rig.tour.table().item(1), "q.html");
     EXPECT_TRUE(rig.messages.shown.empty());
 }
+
+TEST_F(TourFilesTest, aTourFromElsewhereAsksOnceBeforeItsFileTokensUntilSavedOrAllowed) {
+    const std::string keys = "~L:(" + dir.file("in.txt") + ")~S:(" + dir.file("out.txt") + "|0)";
+    const std::string text = "1/1\r\n03\r\nf.html\r\n0;0;" + keys + "\r\nFremd\r\n";
+    writeFileAtomic(dir.file("in.txt"), "geheim");
+    writeFileAtomic(dir.file("t.txt"), text);
+    rig.browser.fields[0] = "Feld";
+    const auto loadAndRun = [&](MessageResult answer) {
+        rig.messages.shown.clear();
+        rig.messages.answers = {answer};
+        rig.form.state.tourFile = "t.txt";
+        rig.tourFiles.load();
+        rig.runText(keys);
+        rig.runText(keys); // a second step of the same tour asks no more
+        return rig.messages.shown.size();
+    };
+
+    // No silences the tokens; the question names what they would touch.
+    ASSERT_EQ(loadAndRun(MessageResult::No), 1u);
+    const Message& asked = rig.messages.shown[0];
+    EXPECT_EQ(asked.text.rfind(ActionInterpreter::kForeignTourQuestion, 0), 0u) << asked.text;
+    EXPECT_THAT(asked.text, ::testing::HasSubstr("lesen: " + dir.file("in.txt")));
+    EXPECT_THAT(asked.text, ::testing::HasSubstr("schreiben: " + dir.file("out.txt")));
+    EXPECT_EQ(asked.icon, MessageIcon::Question);
+    EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.txt")));
+    EXPECT_FALSE(rig.clipboard.content.has_value());
+
+    // Yes is remembered for exactly this text.
+    EXPECT_EQ(loadAndRun(MessageResult::Yes), 1u);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("out.txt")));
+    EXPECT_EQ(loadAndRun(MessageResult::No), 0u);
+    writeFileAtomic(dir.file("t.txt"), text + "=\r\n0;0\r\n?\r\n"); // changed: asks again
+    EXPECT_EQ(loadAndRun(MessageResult::No), 1u);
+
+    // A tour saved here is the user's own.
+    rig.tourFiles.save();
+    EXPECT_EQ(loadAndRun(MessageResult::No), 0u);
+}

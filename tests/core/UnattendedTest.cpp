@@ -49,6 +49,10 @@ TEST(UnattendedMessages, printsEachBoxAndAnswersWithItsSafeDefault) {
               MessageResult::Cancel);
     EXPECT_EQ(strict.show(local), MessageResult::No);
     EXPECT_EQ(allowing.show(local), MessageResult::Yes);
+    const Message foreign{std::string(ActionInterpreter::kForeignTourQuestion) + "\n  lesen: a",
+                          "Rovanta", MessageIcon::Question, MessageButtons::YesNo};
+    EXPECT_EQ(strict.show(foreign), MessageResult::No);
+    EXPECT_EQ(allowing.show(foreign), MessageResult::Yes);
     EXPECT_EQ(allowing.show({"Sonst?", "T", MessageIcon::Question, MessageButtons::YesNo}),
               MessageResult::No);
     EXPECT_THAT(out.str(), HasSubstr("Kelmio: > TOUR BEENDET! <\n"));

@@ -25,7 +25,8 @@ out="$(nodisplay "$EXE" --help)" || fail "--help failed without a display"
 # The folder tour, byte for byte as in a window, and its report.
 write_folder_tour
 started=$(date +%s%N)
-STATUS=$(status_of nodisplay timeout 120 "$EXE" --headless --report "$WORK/report.xml" "$WORK/tour.txt")
+STATUS=$(status_of nodisplay timeout 120 "$EXE" --headless --allow-local-files \
+  --report "$WORK/report.xml" "$WORK/tour.txt")
 echo "headless folder tour: $(( ($(date +%s%N) - started) / 1000000 )) ms"
 [[ $STATUS -eq 0 ]] || fail "the headless tour ended with status $STATUS"
 check_folder_tour_files

@@ -11,8 +11,12 @@ namespace rovanta::testing {
 struct AppRig : PlaybackRig {
     FakeFileDialog dialog;
     FakeInternetTransfer internet;
-    TourFiles tourFiles{
-        {files, lookup, internet, dialog, messages, geometry}, tour, form, player, interpreter};
+    FakeTrustedTours trusted;
+    TourFiles tourFiles{{files, lookup, internet, dialog, messages, geometry, trusted},
+                        tour,
+                        form,
+                        player,
+                        interpreter};
     TourEditor editor{tour, form, browser, messages};
     OptionsDialog options{
         {files, lookup, dialog, internet, messages, browser}, form, tour, player, tourFiles};

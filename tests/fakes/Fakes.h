@@ -8,6 +8,7 @@
 #include "platform/InputInjector.h"
 #include "platform/InternetTransfer.h"
 #include "platform/MessageBox.h"
+#include "platform/TrustedTours.h"
 #include "platform/WindowGeometry.h"
 
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -197,6 +199,13 @@ public:
     TwipSize clientSize{15360, 11520}; // 1024 × 768 pixels at 96 DPI
     int browserLeft = 0;
     int browserTop = 300; // the browser fills the client area below this line
+};
+
+class FakeTrustedTours : public TrustedTours {
+public:
+    bool isTrusted(const std::string& text) const override { return texts.count(text) > 0; }
+    void trust(const std::string& text) override { texts.insert(text); }
+    std::set<std::string> texts;
 };
 
 class FakeAppControl : public AppControl {

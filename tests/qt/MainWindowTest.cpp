@@ -80,7 +80,8 @@ struct App {
     rovanta::testing::FakeFileDialog dialog;
     rovanta::testing::FakeInternetTransfer internet;
     rovanta::testing::FakeAppControl app;
-    Shell shell{{&messages, &dialog, &internet, &app}};
+    rovanta::testing::FakeTrustedTours trusted;
+    Shell shell{{&messages, &dialog, &internet, &app, &trusted}};
     MainWindow& window;
     MainController* controller;
     OptionsWindow* options = nullptr;

@@ -3,6 +3,7 @@
 #include "form/MainForm.h"
 #include "player/ActionInterpreter.h"
 #include "posix/PosixDirectoryLookup.h"
+#include "qt/services/QtTrustedTours.h"
 #include "qt/services/InputBackends.h"
 #include "qt/services/QtInternetTransfer.h"
 #include "qt/services/QtServices.h"
@@ -274,4 +275,22 @@ TEST(RealClipboard, plainTextAndNoText) {
     EXPECT_EQ(clipboard.text(), "Grüße");
     clipboard.clear();
     EXPECT_EQ(clipboard.text().value_or(""), "");
+}
+
+TEST(TrustedTours, areRememberedBetweenRunsAndAnUnwritableFolderOnlyForgetsThem) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("state/rovanta/trusted-tours");
+    {
+        QtTrustedTours store(file);
+        EXPECT_FALSE(store.isTrusted("1/1\r\n03\r\n"));
+        store.trust("1/1\r\n03\r\n");
+    }
+    QtTrustedTours again(file);
+    EXPECT_TRUE(again.isTrusted("1/1\r\n03\r\n"));
+    EXPECT_FALSE(again.isTrusted("1/1\r\n04\r\n")) << "a changed tour is not trusted";
+    // /proc takes no folders, not even from root.
+    QtTrustedTours nowhere(QStringLiteral("/proc/rovanta/trusted-tours"));
+    nowhere.trust("x");
+    EXPECT_TRUE(nowhere.isTrusted("x")) << "trusted for this run";
+    EXPECT_FALSE(QtTrustedTours(QStringLiteral("/proc/rovanta/trusted-tours")).isTrusted("x"));
 }
