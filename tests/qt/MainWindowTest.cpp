@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QImage>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -237,11 +238,62 @@ TEST(MainWindow, theOptionsWindowIsModelessAndSwapsItsBoxes) {
     }
 }
 
+// Opens the local page in the browser and returns what the script gives
+// once the page and its frames have loaded.
+std::string pageScript(App& a, const QString& page, const char* script) {
+    a.controller->command([&] { a.controller->urlEntered(page.toStdString()); });
+    QWebEngineView& view = a.window.browser().view();
+    waitFor([&] {
+        return view.url().toLocalFile() == page &&
+               a.window.browser().readyState() == Browser::kComplete;
+    });
+    std::string result = "?";
+    std::string last;
+    const QString wrapped = QStringLiteral("(function(){try{return String(%1)}catch(e){return "
+                                           "'error: '+e}})()")
+                                .arg(QString::fromUtf8(script));
+    for (int attempt = 0; attempt < 50 && (result == "?" || result.empty()); ++attempt) {
+        result = "?";
+        view.page()->runJavaScript(wrapped, [&](const QVariant& v) {
+            result = v.toString().toStdString();
+        });
+        waitFor([&] { return result != "?"; }, 2000);
+        if (result.find("error") == 0 || result.find(" 0") != std::string::npos) {
+            waitFor([] { return false; }, 100); // frames and pictures still loading
+            last = result;
+            result = "?";
+        }
+    }
+    return result == "?" ? last : result;
+}
+
+TEST(MainWindow, aFrameSitePlaysWithItsFrames) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    for (const char* name : {"a.html", "b.html"}) {
+        writeFileAtomic(dir.filePath(name).toStdString(),
+                        std::string("<p>Seite ") + name + "</p>");
+    }
+    a.controller->tour().lists().assign(
+        {{dir.filePath("a.html").toStdString(), "0;0", "A"},
+         {dir.filePath("b.html").toStdString(), "0;0", "B"}});
+    a.shell.lookup().setCurrentFolder(dir.path().toStdString());
+    a.click("cmdFrame");
+    ASSERT_TRUE(QFile::exists(dir.filePath("frame_tour.html")));
+    const std::string frames = pageScript(a, dir.filePath("frame_tour.html"),
+                                          "Array.from({length: frames.length}, (_, i) =>"
+                                          " frames[i].document.body.innerText).join('|')");
+    EXPECT_NE(frames.find("Seite a.html"), std::string::npos) << frames;
+    EXPECT_NE(frames.find("Wählen Sie"), std::string::npos) << "the navigation frame: " << frames;
+}
+
 TEST(MainWindow, theSlideShowDialogStartsInItsStartStateAndMakesAShow) {
     QTemporaryDir dir;
     App a(dir.path());
     for (const char* name : {"a.jpg", "b.jpg"}) {
-        writeFileAtomic(dir.filePath(name).toStdString(), "JFIF");
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::darkBlue);
+        ASSERT_TRUE(picture.save(dir.filePath(name)));
     }
     a.click("cmdPicTour");
     SlideShowWindow& w = *a.slideShow;
@@ -271,6 +323,12 @@ TEST(MainWindow, theSlideShowDialogStartsInItsStartStateAndMakesAShow) {
     w.findChild<QPushButton*>("cmdDiaShowLoad")->click();
     QApplication::processEvents();
     EXPECT_FALSE(w.isVisible());
+
+    // The show plays in the browser: its frame and every picture load.
+    EXPECT_EQ(pageScript(a, dir.filePath("index_tour.html"),
+                         "[...document.images, ...frames[0].document.images]"
+                         ".map(i => i.naturalWidth).join(' ')"),
+              "8");
 }
 
 namespace {
@@ -528,7 +586,7 @@ TEST(MainWindow, keysRecordedInAFormPlayBackIntoItAndSubmitIt) {
               "name=Anna+Berg&addr=Weg+12%C3%9F");
 }
 
-TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsFetchNoLocalFile) {
+TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsReadNoOtherLocalFile) {
     QTemporaryDir dir;
     const QString secret = dir.filePath("geheim.txt");
     writeFileAtomic(secret.toStdString(), "geheim");
@@ -543,7 +601,8 @@ TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsFetchNoLocalFil
                     "onerror=\"parent.postMessage('kein bild','*')\">");
     writeFileAtomic(
         dir.filePath("seite.html").toStdString(),
-        ("<input id=f><iframe src=rahmen.html></iframe><script>"
+        ("<input id=f><iframe src=rahmen.html></iframe><iframe id=g src=geheim.txt></iframe>"
+         "<script src=geheim.txt></script><script>"
          "var seen=[];onmessage=function(e){seen.push(e.data);document.title=seen.join(' ')};"
          "fetch('" + secretUrl + "').then(r=>r.text()).then(t=>{f.value=t},"
          "()=>{seen.push('fetch verweigert');document.title=seen.join(' ')});"
@@ -560,5 +619,13 @@ TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsFetchNoLocalFil
     std::string field = "?";
     a.window.browser().readField(0, [&](std::string v) { field = std::move(v); });
     ASSERT_TRUE(waitFor([&] { return field != "?"; }));
-    EXPECT_EQ(field, "") << "the page read a local file";
+    EXPECT_EQ(field, "") << "the page fetched a local file";
+    // Nor through the page of a frame it opened on the file.
+    std::string framed = "?";
+    view.page()->runJavaScript(
+        QStringLiteral("(function(){try{return g.contentDocument.body.innerText}"
+                       "catch(e){return ''}})()"),
+        [&](const QVariant& v) { framed = v.toString().toStdString(); });
+    ASSERT_TRUE(waitFor([&] { return framed != "?"; }));
+    EXPECT_EQ(framed.find("geheim"), std::string::npos) << framed;
 }

@@ -4,7 +4,8 @@
 
 // Lets pages show local files (frames, pictures, style sheets, scripts,
 // media) but stops every request for a local file that a script makes
-// (fetch, XMLHttpRequest, workers, pings), and every request for one from
+// (fetch, XMLHttpRequest, workers, pings), frames, scripts and style sheets
+// that are some other kind of file, and every request for a local file from
 // a page that is not local itself.
 class LocalFileGuard : public QWebEngineUrlRequestInterceptor {
 public:
