@@ -11,13 +11,16 @@
 #include "tour/TourTable.h"
 #include "util/TextFile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -293,4 +296,23 @@ TEST(TrustedTours, areRememberedBetweenRunsAndAnUnwritableFolderOnlyForgetsThem)
     nowhere.trust("x");
     EXPECT_TRUE(nowhere.isTrusted("x")) << "trusted for this run";
     EXPECT_FALSE(QtTrustedTours(QStringLiteral("/proc/rovanta/trusted-tours")).isTrusted("x"));
+}
+
+TEST(MessageBoxes, askInGermanAndAnswerWithTheButtonPressed) {
+    QtMessageBox messages(nullptr);
+    QStringList captions;
+    // Presses "Nein" once the modal box is up, noting every button's text.
+    QTimer::singleShot(200, [&captions] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            captions << button->text();
+        }
+        box->button(QMessageBox::No)->click();
+    });
+    const auto answer = messages.show({"Zulassen?", "Rovanta", rovanta::MessageIcon::Question,
+                                       rovanta::MessageButtons::YesNo});
+    EXPECT_EQ(answer, rovanta::MessageResult::No);
+    captions.sort();
+    EXPECT_EQ(captions, (QStringList{"&Ja", "&Nein"}));
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
@@ -122,6 +123,14 @@ rovanta::MessageResult QtMessageBox::show(const rovanta::Message& message) {
     case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    }
+    // The buttons speak German like the rest of the window.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"}, {QMessageBox::Cancel, "Abbrechen"}};
+    for (const auto& [which, caption] : captions) {
+        if (QAbstractButton* button = box.button(which)) {
+            button->setText(QString::fromUtf8(caption));
+        }
     }
     switch (box.exec()) {
     case QMessageBox::Cancel:
