@@ -1,7 +1,6 @@
 #include "app/MainController.h"
 #include "qt/services/Logging.h"
 #include "qt/Shell.h"
-#include "qt/services/QtServices.h"
 #include "qt/services/SignalNotifier.h"
 #include "qt/services/WebEngineBrowser.h"
 #include "unattended/CommandLine.h"
@@ -143,16 +142,14 @@ int main(int argc, char* argv[]) {
 
     // An unattended run prints its messages, answers them itself and ends
     // with the tour; its report follows the steps.
-    QtClock clock;
-    QtAppControl appControl;
     rovanta::UnattendedMessages printedMessages(std::cout, line.allowLocalFiles);
-    rovanta::UnattendedRun run({tourArgument.toStdString(), line.timeoutSeconds, line.reportFile},
-                               clock, appControl, std::cerr);
     ShellOverrides overrides;
     if (line.unattended) {
         overrides.messages = &printedMessages;
     }
     Shell shell(overrides);
+    rovanta::UnattendedRun run({tourArgument.toStdString(), line.timeoutSeconds, line.reportFile},
+                               shell.clock(), shell.app(), std::cerr);
     MainWindow& window = shell.window();
     rovanta::MainController& controller = shell.controller();
     const QString programDir = QApplication::applicationDirPath();

@@ -18,6 +18,7 @@
 #include "util/TextFile.h"
 #include "util/Utf8.h"
 
+#include <memory>
 #include <optional>
 #include <set>
 
@@ -100,28 +101,33 @@ void TourFiles::loadTourFile(const std::string& path) {
     m_form.changed();
 }
 
-void TourFiles::markOrigin(const std::string& bytes) {
+void TourFiles::markOrigin(std::string bytes) {
+    const auto text = std::make_shared<const std::string>(std::move(bytes));
+    TrustedTours& trusted = m_services.trusted;
     ActionInterpreter::TourOrigin origin;
-    origin.foreign = !m_services.trusted.isTrusted(bytes);
-    if (origin.foreign) {
-        const TourLists& lists = m_tour.lists();
-        std::set<std::string> seen;
-        int shown = 0;
-        for (int i = 0; i < lists.count(); ++i) {
-            for (const std::string& name :
-                 fileTokenNames(readPositionEntry(lists.position(i)).keys)) {
-                if (seen.insert(name).second && ++shown <= kNamesShown) {
-                    origin.names += "  " + name + "\n";
-                }
+    origin.fromFile = true;
+    origin.trusted = [&trusted, text] { return trusted.isTrusted(*text); };
+    origin.trust = [&trusted, text] { trusted.trust(*text); };
+    origin.names = [this] { return fileTokenLines(); };
+    m_interpreter.setTourOrigin(std::move(origin));
+}
+
+std::string TourFiles::fileTokenLines() const {
+    const TourLists& lists = m_tour.lists();
+    std::string lines;
+    std::set<std::string> seen;
+    int shown = 0;
+    for (int i = 0; i < lists.count(); ++i) {
+        for (const std::string& name : fileTokenNames(readPositionEntry(lists.position(i)).keys)) {
+            if (seen.insert(name).second && ++shown <= kNamesShown) {
+                lines += "  " + name + "\n";
             }
         }
-        if (shown > kNamesShown) {
-            origin.names += "  … und " + std::to_string(shown - kNamesShown) + " weitere\n";
-        }
-        TrustedTours& trusted = m_services.trusted;
-        origin.trust = [&trusted, bytes] { trusted.trust(bytes); };
     }
-    m_interpreter.setTourOrigin(std::move(origin));
+    if (shown > kNamesShown) {
+        lines += "  … und " + std::to_string(shown - kNamesShown) + " weitere\n";
+    }
+    return lines;
 }
 
 void TourFiles::parseTourText(const std::string& text, bool fromWeb) {

@@ -66,7 +66,10 @@ private:
     void applyHeader(const std::string& line);
     // Tells the interpreter whether the tour file's bytes are the user's
     // own (saved or allowed before), and what its file tokens name.
-    void markOrigin(const std::string& bytes);
+    void markOrigin(std::string bytes);
+    // The files and folders the tour's file tokens name, one indented line
+    // each, at most kNamesShown of them.
+    std::string fileTokenLines() const;
 
     TourFileServices m_services;
     Tour& m_tour;

@@ -38,23 +38,26 @@ void ActionInterpreter::setTourOrigin(TourOrigin origin) {
 }
 
 bool ActionInterpreter::mayUseLocalFiles() {
-    if (!m_origin.fromWeb && !m_origin.foreign) {
+    if (!m_origin.fromWeb && m_origin.fromFile && m_origin.trusted && m_origin.trusted()) {
+        m_origin.fromFile = false; // the user's own tour
+    }
+    if (!m_origin.fromWeb && !m_origin.fromFile) {
         return true;
     }
     if (m_localFiles == LocalFiles::Unasked) {
+        const std::string names = m_origin.names ? m_origin.names() : std::string();
         const std::string question =
             m_origin.fromWeb ? std::string(kLocalFilesQuestion)
-                             : std::string(kForeignTourQuestion) + "\n" + m_origin.names +
-                                   "\nZulassen?";
+                             : std::string(kForeignTourQuestion) + "\n" + names + "\nZulassen?";
         const MessageResult answer = m_services.messages.show(
             {question, "Rovanta", MessageIcon::Question, MessageButtons::YesNo});
         m_localFiles = answer == MessageResult::Yes ? LocalFiles::Allowed : LocalFiles::Denied;
-        if (m_localFiles == LocalFiles::Allowed && m_origin.foreign) {
+        if (m_localFiles == LocalFiles::Allowed && m_origin.fromFile) {
             // Remembered for this text: the tour is the user's from now on.
             if (m_origin.trust) {
                 m_origin.trust();
             }
-            m_origin.foreign = false;
+            m_origin.fromFile = false;
         }
     }
     return m_localFiles == LocalFiles::Allowed;

@@ -47,12 +47,14 @@ public:
         "zugreifen:";
 
     // Where the tour being played comes from, for the question before its
-    // first file token.
+    // first file token. The file's trust and names are worked out only
+    // then, so loading a tour costs nothing for it.
     struct TourOrigin {
-        bool fromWeb = false; // fetched from a web address: asked each run
-        bool foreign = false; // a tour file the user did not save: asked once
-        std::string names;    // the files and folders its tokens name, one a line
-        std::function<void()> trust; // remembers a foreign tour once allowed
+        bool fromWeb = false;  // fetched from a web address: asked each run
+        bool fromFile = false; // a tour file: asked once unless trusted
+        std::function<bool()> trusted;       // the user saved or allowed this file
+        std::function<std::string()> names;  // the files and folders its tokens name
+        std::function<void()> trust;         // remembers the file once allowed
     };
 
     ActionInterpreter(InterpreterServices services, TourTable& table, MainForm& form);
@@ -73,7 +75,7 @@ public:
     // ask once before their first file token.
     void setTourOrigin(TourOrigin origin);
     // Marks whether the tour's text came from a web address.
-    void setTourFromWeb(bool fromWeb) { setTourOrigin({fromWeb, false, {}, {}}); }
+    void setTourFromWeb(bool fromWeb) { setTourOrigin({fromWeb, false, {}, {}, {}}); }
     // Forgets the answer of the local-file question (a new tour run asks again).
     void resetLocalFileAnswer() { m_localFiles = LocalFiles::Unasked; }
 

@@ -5,12 +5,15 @@
 #include "qt/services/WebEngineBrowser.h"
 
 Shell::Shell(ShellOverrides overrides) : m_input(createInput(&m_window, m_window.browser())) {
+    if (overrides.app != nullptr) {
+        m_appInUse = overrides.app;
+    }
     m_controller = std::make_unique<rovanta::MainController>(rovanta::PlatformServices{
         m_window.browser(), *m_input, m_clipboard,
         overrides.messages != nullptr ? *overrides.messages : m_messages,
         overrides.dialog != nullptr ? *overrides.dialog : m_dialog,
         overrides.internet != nullptr ? *overrides.internet : m_internet, m_lookup, m_geometry,
-        m_clock, overrides.app != nullptr ? *overrides.app : m_app,
+        m_clock, *m_appInUse,
         overrides.trusted != nullptr ? *overrides.trusted : m_trusted});
     m_options = std::make_unique<OptionsWindow>(*m_controller);
     m_slideShow = std::make_unique<SlideShowWindow>(*m_controller);

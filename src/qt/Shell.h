@@ -47,6 +47,9 @@ public:
     SlideShowWindow& slideShow() { return *m_slideShow; }
     rovanta::InputInjector& input() { return *m_input; }
     rovanta::DirectoryLookup& lookup() { return m_lookup; }
+    rovanta::Clock& clock() { return m_clock; }
+    // The application control the controller uses (an override when given).
+    rovanta::AppControl& app() { return *m_appInUse; }
 
 private:
     MainWindow m_window;
@@ -59,6 +62,7 @@ private:
     QtTrustedTours m_trusted;
     rovanta::PosixDirectoryLookup m_lookup;
     QtWindowGeometry m_geometry{&m_window, m_window.browser()};
+    rovanta::AppControl* m_appInUse = &m_app;
     std::unique_ptr<rovanta::InputInjector> m_input;
     std::unique_ptr<rovanta::MainController> m_controller;
     std::unique_ptr<OptionsWindow> m_options;
