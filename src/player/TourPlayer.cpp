@@ -1,7 +1,5 @@
 #include "player/TourPlayer.h"
 
-#include "player/StepObserver.h"
-
 #include "form/MainForm.h"
 #include "platform/Browser.h"
 #include "platform/Clock.h"
@@ -10,6 +8,7 @@
 #include "player/ActionInterpreter.h"
 #include "player/CommandQueue.h"
 #include "player/MousePositions.h"
+#include "player/StepObserver.h"
 #include "tour/Tour.h"
 #include "tour/UrlEntry.h"
 #include "util/PathHelpers.h"
@@ -158,6 +157,14 @@ Task TourPlayer::tick() {
             co_return; // asked again at the retest interval
         }
         co_await Sleep(m_services.clock, kReadyPause, m_life);
+        // A local page counts as ready at once, yet its point is clicked and
+        // its keys are typed only once it has loaded (or after kLocalLoadWait):
+        // input sent earlier lands in the page being replaced.
+        for (int waited = 0; isDrivePath(entry) && waited < kLocalLoadWait &&
+                             m_services.browser.readyState() == Browser::kLoading;
+             waited += kLocalLoadPoll) {
+            co_await Sleep(m_services.clock, kLocalLoadPoll, m_life);
+        }
     }
     if (!m_wBrows) {
         co_return;

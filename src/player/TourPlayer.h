@@ -45,6 +45,8 @@ public:
     static constexpr int kStartInterval = 2000;
     static constexpr int kRetestInterval = 1000;
     static constexpr int kReadyPause = 200;
+    static constexpr int kLocalLoadWait = 10000; // longest wait for a local page, in ms
+    static constexpr int kLocalLoadPoll = 50;
     static constexpr const char* kTourEnded = "> TOUR BEENDET! <";
 
     TourPlayer(PlayerServices services, Tour& tour, MainForm& form, ActionInterpreter& interpreter,

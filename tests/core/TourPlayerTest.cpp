@@ -105,15 +105,24 @@ TEST_F(Player, duringATourTheTourButtonsAreOffAndHaltIsOn) {
 }
 
 TEST_F(Player, holdAndDrivePathEntriesAreReadyInTheTickThatReachesThem) {
-    setTour({{"=", "0;0;a", "?"}, {"c:\\pages\\a.htm", "0;0;b", "?"}, {"/srv/b.htm", "0;0;", "?"}});
+    setTour(
+        {{"=", "0;0;a", "?"}, {"c:\\pages\\a.htm", "0;0;b", "?"}, {"/srv/b.htm", "0;0;c", "?"}});
     start();
     rig.clock.advance(2200);                         // tick at 2000, 200 ms pause, then the action
     EXPECT_THAT(rig.browser.navigations, IsEmpty()); // "=" navigates nowhere
     EXPECT_THAT(rig.input.timeline, ElementsAre("2200 v65", "2200 ^65"));
-    rig.clock.advance(2300); // the next tick at 4200
-    // Navigated and acted at once, without waiting for the load.
+    // The next tick at 4200 navigates without waiting for a retest; the keys
+    // wait until the page has loaded, never longer than ten seconds.
+    rig.loadPagesAfter(690);
+    rig.clock.advance(2300);
     EXPECT_THAT(rig.browser.navigations, ElementsAre("c:\\pages\\a.htm"));
-    EXPECT_THAT(rig.input.timeline, ::testing::Contains("4400 v66"));
+    EXPECT_EQ(rig.player.stepTimer().interval(), 2000) << "ready at once: no retest";
+    EXPECT_THAT(rig.input.timeline, ::testing::Not(::testing::Contains("4400 v66")));
+    rig.clock.advance(500);
+    EXPECT_THAT(rig.input.timeline, ::testing::Contains("4900 v66"));
+    rig.browser.onNavigate = nullptr; // the next page never loads
+    rig.clock.advance(2000 + 200 + 10000);
+    EXPECT_THAT(rig.input.timeline, ::testing::Contains("17100 v67"));
 }
 
 TEST_F(Player, aBlankEntryShowsItsHintAndRowButNeitherNavigatesNorClicks) {
