@@ -1,6 +1,7 @@
 #include "app/MainController.h"
-#include "qt/services/Logging.h"
 #include "qt/Shell.h"
+#include "qt/services/LocalPages.h"
+#include "qt/services/Logging.h"
 #include "qt/services/SignalNotifier.h"
 #include "qt/services/WebEngineBrowser.h"
 #include "unattended/CommandLine.h"
@@ -105,8 +106,8 @@ void showMainWindow(MainWindow& window) {
 
 // Opens the tour once the start page is shown, as "laden" would be after
 // start-up; the time logged runs until the list has been painted.
-void openTourWhenShown(MainWindow& window, rovanta::MainController& controller,
-                       const QString& path, bool play) {
+void openTourWhenShown(MainWindow& window, rovanta::MainController& controller, const QString& path,
+                       bool play) {
     QObject::connect(
         &window.browser().view(), &QWebEngineView::loadFinished, &window,
         [&window, &controller, path, play] {
@@ -134,11 +135,12 @@ int main(int argc, char* argv[]) {
     // Qt WebEngine shares OpenGL contexts with the widgets; the attribute
     // must be set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    localpages::registerScheme();
     QApplication app(argc, argv);
     describeApplication();
-    const QString tourArgument = line.tourFile.empty()
-                                     ? QString()
-                                     : QFileInfo(QString::fromStdString(line.tourFile)).absoluteFilePath();
+    const QString tourArgument =
+        line.tourFile.empty() ? QString()
+                              : QFileInfo(QString::fromStdString(line.tourFile)).absoluteFilePath();
 
     // An unattended run prints its messages, answers them itself and ends
     // with the tour; its report follows the steps.

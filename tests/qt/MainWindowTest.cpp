@@ -1,13 +1,13 @@
 #include "qt/windows/MainWindow.h"
-#include "qt/windows/MainControls.h"
 
 #include "Fakes.h"
 #include "app/MainController.h"
-#include "qt/services/CaptureOverlay.h"
-#include "qt/windows/OptionsWindow.h"
 #include "qt/Shell.h"
-#include "qt/windows/SlideShowWindow.h"
+#include "qt/services/CaptureOverlay.h"
 #include "qt/services/WebEngineBrowser.h"
+#include "qt/windows/MainControls.h"
+#include "qt/windows/OptionsWindow.h"
+#include "qt/windows/SlideShowWindow.h"
 #include "util/DialogFilter.h"
 #include "util/TextFile.h"
 
@@ -15,8 +15,8 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QImage>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -27,6 +27,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <algorithm>
 #include <functional>
@@ -244,7 +246,8 @@ std::string pageScript(App& a, const QString& page, const char* script) {
     a.controller->command([&] { a.controller->urlEntered(page.toStdString()); });
     QWebEngineView& view = a.window.browser().view();
     waitFor([&] {
-        return view.url().toLocalFile() == page &&
+        return a.window.browser().locationUrl() ==
+                   QUrl::fromLocalFile(page).toString().toStdString() &&
                a.window.browser().readyState() == Browser::kComplete;
     });
     std::string result = "?";
@@ -254,11 +257,10 @@ std::string pageScript(App& a, const QString& page, const char* script) {
                                 .arg(QString::fromUtf8(script));
     for (int attempt = 0; attempt < 50 && (result == "?" || result.empty()); ++attempt) {
         result = "?";
-        view.page()->runJavaScript(wrapped, [&](const QVariant& v) {
-            result = v.toString().toStdString();
-        });
+        view.page()->runJavaScript(wrapped,
+                                   [&](const QVariant& v) { result = v.toString().toStdString(); });
         waitFor([&] { return result != "?"; }, 2000);
-        if (result.find("error") == 0 || result.find(" 0") != std::string::npos) {
+        if (result.empty() || result.find("error") == 0 || result.find(" 0") != std::string::npos) {
             waitFor([] { return false; }, 100); // frames and pictures still loading
             last = result;
             result = "?";
@@ -267,24 +269,48 @@ std::string pageScript(App& a, const QString& page, const char* script) {
     return result == "?" ? last : result;
 }
 
+// Opens the local page and returns what the expression gives in each of its
+// frames once they have loaded, joined by "|". Each local page is an origin
+// of its own, so a script in every frame posts its answer to the top page;
+// a frame sent "klick" follows its last link.
+std::string frameScript(App& a, const QString& page, const char* expression, int frames) {
+    QWebEngineScript report;
+    report.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    report.setRunsOnSubFrames(true);
+    report.setWorldId(QWebEngineScript::MainWorld);
+    report.setSourceCode(
+        QStringLiteral("if (window === top) { window.reports = [];"
+                       " addEventListener('message', e => reports.push(String(e.data))); }"
+                       "else { addEventListener('load', () => top.postMessage(String(%1), '*'));"
+                       " addEventListener('message', e => e.data === 'klick' &&"
+                       " document.links[document.links.length - 1].click()); }")
+            .arg(QString::fromUtf8(expression)));
+    a.window.browser().view().page()->scripts().insert(report);
+    const std::string all =
+        "reports.length >= " + std::to_string(frames) + " ? reports.join('|') : ''";
+    return pageScript(a, page, all.c_str());
+}
+
 TEST(MainWindow, aFrameSitePlaysWithItsFrames) {
     QTemporaryDir dir;
     App a(dir.path());
     for (const char* name : {"a.html", "b.html"}) {
-        writeFileAtomic(dir.filePath(name).toStdString(),
-                        std::string("<p>Seite ") + name + "</p>");
+        writeFileAtomic(dir.filePath(name).toStdString(), std::string("<p>Seite ") + name + "</p>");
     }
-    a.controller->tour().lists().assign(
-        {{dir.filePath("a.html").toStdString(), "0;0", "A"},
-         {dir.filePath("b.html").toStdString(), "0;0", "B"}});
+    a.controller->tour().lists().assign({{dir.filePath("a.html").toStdString(), "0;0", "A"},
+                                         {dir.filePath("b.html").toStdString(), "0;0", "B"}});
     a.shell.lookup().setCurrentFolder(dir.path().toStdString());
     a.click("cmdFrame");
     ASSERT_TRUE(QFile::exists(dir.filePath("frame_tour.html")));
-    const std::string frames = pageScript(a, dir.filePath("frame_tour.html"),
-                                          "Array.from({length: frames.length}, (_, i) =>"
-                                          " frames[i].document.body.innerText).join('|')");
+    const std::string frames =
+        frameScript(a, dir.filePath("frame_tour.html"), "document.body.innerText", 2);
     EXPECT_NE(frames.find("Seite a.html"), std::string::npos) << frames;
     EXPECT_NE(frames.find("Wählen Sie"), std::string::npos) << "the navigation frame: " << frames;
+    // The navigation's link opens its page in the other frame.
+    EXPECT_EQ(pageScript(a, dir.filePath("frame_tour.html"),
+                         "(frames[0].postMessage('klick', '*'),"
+                         " reports.some(r => r.includes('Seite b.html')) ? 'b' : '')"),
+              "b");
 }
 
 TEST(MainWindow, theSlideShowDialogStartsInItsStartStateAndMakesAShow) {
@@ -325,9 +351,8 @@ TEST(MainWindow, theSlideShowDialogStartsInItsStartStateAndMakesAShow) {
     EXPECT_FALSE(w.isVisible());
 
     // The show plays in the browser: its frame and every picture load.
-    EXPECT_EQ(pageScript(a, dir.filePath("index_tour.html"),
-                         "[...document.images, ...frames[0].document.images]"
-                         ".map(i => i.naturalWidth).join(' ')"),
+    EXPECT_EQ(frameScript(a, dir.filePath("index_tour.html"),
+                          "[...document.images].map(i => i.naturalWidth).join(' ')", 1),
               "8");
 }
 
@@ -545,7 +570,8 @@ TEST(MainWindow, keysRecordedInAFormPlayBackIntoItAndSubmitIt) {
     const auto open = [&] {
         a.controller->command([&] { a.controller->urlEntered(page.toStdString()); });
         return waitFor([&] {
-            return view.url().toLocalFile() == page &&
+            return a.window.browser().locationUrl() ==
+                       QUrl::fromLocalFile(page).toString().toStdString() &&
                    a.window.browser().readyState() == Browser::kComplete;
         });
     };
@@ -578,9 +604,8 @@ TEST(MainWindow, keysRecordedInAFormPlayBackIntoItAndSubmitIt) {
     visited.clear();
     a.click("Command4");
     ASSERT_TRUE(waitFor([&] { return !a.messages.shown.empty(); }, 30'000));
-    const auto submitted = std::find_if(visited.begin(), visited.end(), [](const QUrl& url) {
-        return url.hasQuery();
-    });
+    const auto submitted = std::find_if(visited.begin(), visited.end(),
+                                        [](const QUrl& url) { return url.hasQuery(); });
     ASSERT_NE(submitted, visited.end()) << "the form was not submitted";
     EXPECT_EQ(submitted->query(QUrl::FullyEncoded).toStdString(),
               "name=Anna+Berg&addr=Weg+12%C3%9F");
@@ -590,10 +615,12 @@ TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsReadNoOtherLoca
     QTemporaryDir dir;
     const QString secret = dir.filePath("geheim.txt");
     writeFileAtomic(secret.toStdString(), "geheim");
+    writeFileAtomic(dir.filePath("andere.html").toStdString(), "<p>geheim</p>");
     const QString secretUrl = QUrl::fromLocalFile(secret).toString();
-    // A pixel of a PNG, for the picture in the frame.
-    const QByteArray png = QByteArray::fromBase64(
-        "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==");
+    // A pixel of a PNG, for the picture in the frame and on the canvas.
+    const QByteArray png =
+        QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwA"
+                               "EhQGAhKmMIQAAAABJRU5ErkJggg==");
     writeFileAtomic(dir.filePath("bild.png").toStdString(), png.toStdString());
     writeFileAtomic(dir.filePath("rahmen.html").toStdString(),
                     "<script>parent.postMessage('rahmen','*')</script>"
@@ -602,30 +629,42 @@ TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsReadNoOtherLoca
     writeFileAtomic(
         dir.filePath("seite.html").toStdString(),
         ("<input id=f><iframe src=rahmen.html></iframe><iframe id=g src=geheim.txt></iframe>"
-         "<script src=geheim.txt></script><script>"
+         "<iframe id=h src=andere.html></iframe><script src=geheim.txt></script>"
+         "<img src=bild.png onload=\"var c=document.createElement('canvas');"
+         "c.getContext('2d').drawImage(this,0,0);try{c.getContext('2d').getImageData(0,0,1,1);"
+         "seen.push('leinwand gelesen')}catch(e){seen.push('leinwand verweigert')}"
+         "document.title=seen.join(' ')\"><script>"
          "var seen=[];onmessage=function(e){seen.push(e.data);document.title=seen.join(' ')};"
-         "fetch('" + secretUrl + "').then(r=>r.text()).then(t=>{f.value=t},"
+         "fetch('" +
+         secretUrl +
+         "').then(r=>r.text()).then(t=>{f.value=t},"
          "()=>{seen.push('fetch verweigert');document.title=seen.join(' ')});"
-         "var x=new XMLHttpRequest();try{x.open('GET','" + secretUrl + "',false);x.send();"
-         "f.value+=x.responseText}catch(e){}</script>").toStdString());
+         "var x=new XMLHttpRequest();try{x.open('GET','" +
+         secretUrl +
+         "',false);x.send();"
+         "f.value+=x.responseText}catch(e){}</script>")
+            .toStdString());
     App a(dir.path());
     QWebEngineView& view = a.window.browser().view();
     a.controller->command(
         [&] { a.controller->urlEntered(dir.filePath("seite.html").toStdString()); });
     ASSERT_TRUE(waitFor([&] {
         return view.title().contains("rahmen") && view.title().contains(" bild") &&
-               view.title().contains("fetch verweigert");
+               view.title().contains("fetch verweigert") && view.title().contains("leinwand");
     })) << view.title().toStdString();
+    EXPECT_TRUE(view.title().contains("leinwand verweigert")) << view.title().toStdString();
     std::string field = "?";
     a.window.browser().readField(0, [&](std::string v) { field = std::move(v); });
     ASSERT_TRUE(waitFor([&] { return field != "?"; }));
     EXPECT_EQ(field, "") << "the page fetched a local file";
-    // Nor through the page of a frame it opened on the file.
+    // Nor through the documents of frames it opened on local files.
     std::string framed = "?";
     view.page()->runJavaScript(
-        QStringLiteral("(function(){try{return g.contentDocument.body.innerText}"
-                       "catch(e){return ''}})()"),
+        QStringLiteral("(function(){var r='';for(var e of [g,h]){try{r+=e.contentDocument.body."
+                       "innerText}catch(x){}}return r})()"),
         [&](const QVariant& v) { framed = v.toString().toStdString(); });
     ASSERT_TRUE(waitFor([&] { return framed != "?"; }));
     EXPECT_EQ(framed.find("geheim"), std::string::npos) << framed;
+    EXPECT_EQ(a.window.browser().locationUrl(),
+              QUrl::fromLocalFile(dir.filePath("seite.html")).toString().toStdString());
 }

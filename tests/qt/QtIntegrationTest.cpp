@@ -3,10 +3,10 @@
 #include "form/MainForm.h"
 #include "player/ActionInterpreter.h"
 #include "posix/PosixDirectoryLookup.h"
-#include "qt/services/QtTrustedTours.h"
 #include "qt/services/InputBackends.h"
 #include "qt/services/QtInternetTransfer.h"
 #include "qt/services/QtServices.h"
+#include "qt/services/QtTrustedTours.h"
 #include "qt/services/WebEngineBrowser.h"
 #include "tour/TourTable.h"
 #include "util/TextFile.h"
@@ -160,6 +160,20 @@ TEST(RealBrowser, readyStateAndLocationOfLocalPages) {
                QString::fromStdString(w.browser->locationUrl()).endsWith("target.html");
     }));
 
+    // Umlauts read right in a UTF-8 page that names no charset and in a
+    // page that names its own.
+    const std::pair<const char*, const char*> encoded[] = {{"utf8.html", "<title>\xC3\xBC"
+                                                                         "ber</title>"},
+                                                           {"latin1.html",
+                                                            "<meta charset=iso-8859-1><title>\xFC"
+                                                            "ber</title>"}};
+    for (const auto& [name, bytes] : encoded) {
+        writeFileAtomic(dir.filePath(QString::fromLatin1(name)).toStdString(), bytes);
+        w.browser->navigate(dir.filePath(QString::fromLatin1(name)).toStdString());
+        EXPECT_TRUE(waitUntil([&] { return w.view->title() == QStringLiteral("über"); }))
+            << name << ": " << w.view->title().toStdString();
+    }
+
     // A missing file also ends loading, at the address that was tried.
     const QString missing = dir.filePath(QStringLiteral("missing.html"));
     w.browser->navigate(missing.toStdString());
@@ -310,8 +324,8 @@ TEST(MessageBoxes, askInGermanAndAnswerWithTheButtonPressed) {
         }
         box->button(QMessageBox::No)->click();
     });
-    const auto answer = messages.show({"Zulassen?", "Rovanta", rovanta::MessageIcon::Question,
-                                       rovanta::MessageButtons::YesNo});
+    const auto answer = messages.show(
+        {"Zulassen?", "Rovanta", rovanta::MessageIcon::Question, rovanta::MessageButtons::YesNo});
     EXPECT_EQ(answer, rovanta::MessageResult::No);
     captions.sort();
     EXPECT_EQ(captions, (QStringList{"&Ja", "&Nein"}));

@@ -1,3 +1,5 @@
+#include "qt/services/LocalPages.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@ int main(int argc, char* argv[]) {
     // Qt WebEngine shares OpenGL contexts with the widgets; the attribute
     // must be set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    localpages::registerScheme();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

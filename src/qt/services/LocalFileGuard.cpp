@@ -1,6 +1,9 @@
 #include "qt/services/LocalFileGuard.h"
 
+#include "qt/services/LocalPages.h"
 #include "qt/services/Logging.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -16,23 +19,20 @@ bool endsWithAny(const QString& path, std::initializer_list<const char*> endings
     return false;
 }
 
-// Whether a page may load the local file as this kind of resource. Local
-// files are one origin for each other, so a page's script could read what
-// a frame, a script or a style sheet brought in: those must be what they
-// claim to be (a page, a script, a style sheet), never any other file.
-// Pictures, fonts and media that are not what they claim fail to decode
-// and give nothing away.
+// Whether a page may load the local file as this kind of resource. A script
+// or a style sheet runs in the page's own origin, so it must be what it
+// claims to be, never any other file; documents, pictures and media are
+// shown from an origin of their own and give the page's script nothing.
 bool mayShow(Info::ResourceType type, const QString& path) {
     switch (type) {
     case Info::ResourceTypeMainFrame:
+    case Info::ResourceTypeSubFrame:
+    case Info::ResourceTypeObject:
     case Info::ResourceTypeImage:
     case Info::ResourceTypeFontResource:
     case Info::ResourceTypeMedia:
     case Info::ResourceTypeFavicon:
         return true;
-    case Info::ResourceTypeSubFrame:
-    case Info::ResourceTypeObject:
-        return endsWithAny(path, {".html", ".htm", ".xhtml", ".shtml"});
     case Info::ResourceTypeScript:
         return endsWithAny(path, {".js", ".mjs"});
     case Info::ResourceTypeStylesheet:
@@ -42,20 +42,43 @@ bool mayShow(Info::ResourceType type, const QString& path) {
     }
 }
 
+// Documents: each is shown from the origin its own path names.
+bool isDocument(Info::ResourceType type) {
+    return type == Info::ResourceTypeMainFrame || type == Info::ResourceTypeSubFrame ||
+           type == Info::ResourceTypeObject;
+}
+
+// Pictures and media load from file:, an origin no page has, so a canvas
+// they are drawn on can no longer be read back.
+bool isPixels(Info::ResourceType type) {
+    return type == Info::ResourceTypeImage || type == Info::ResourceTypeMedia ||
+           type == Info::ResourceTypeFavicon;
+}
+
 } // namespace
 
 void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
-    if (!info.requestUrl().isLocalFile()) {
+    const QUrl url = info.requestUrl();
+    if (!localpages::isLocal(url)) {
         return;
     }
     const Info::ResourceType type = info.resourceType();
     const QUrl from = info.initiator();
-    const bool fromElsewhere = from.isValid() && !from.isEmpty() &&
-                               from.scheme() != QLatin1String("file") &&
+    const bool fromElsewhere = from.isValid() && !from.isEmpty() && !localpages::isLocal(from) &&
                                type != Info::ResourceTypeMainFrame;
-    if (fromElsewhere || !mayShow(type, info.requestUrl().toLocalFile())) {
-        qCInfo(lcBrowser) << "Blocked" << info.requestUrl().toString() << "type"
-                          << static_cast<int>(type);
+    const QString path = localpages::filePath(url);
+    if (fromElsewhere || !mayShow(type, path)) {
+        qCInfo(lcBrowser) << "Blocked" << url.toString() << "type" << static_cast<int>(type);
         info.block(true);
+        return;
+    }
+    if (isDocument(type) && !QFileInfo(path).isDir()) {
+        // A folder stays file: for the engine's own listing of it.
+        const QUrl own = localpages::pageUrl(url);
+        if (url.scheme() != own.scheme() || url.host() != own.host()) {
+            info.redirect(own);
+        }
+    } else if (isPixels(type) && !url.isLocalFile()) {
+        info.redirect(localpages::fileUrl(url));
     }
 }

@@ -2,12 +2,15 @@
 
 #include "qt/services/CaptureOverlay.h"
 #include "qt/services/LocalFileGuard.h"
+#include "qt/services/LocalPages.h"
 #include "qt/services/Logging.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -19,12 +22,15 @@ QString jsString(const QString& text) {
     return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
 
+// The address to load: a local page goes straight to the origin of its own
+// (see LocalPages.h), a folder stays file: for the engine's listing of it.
 QUrl toUrl(const std::string& address) {
     const QString text = QString::fromStdString(address);
-    if (text.startsWith('/')) {
-        return QUrl::fromLocalFile(text);
+    const QUrl url = text.startsWith('/') ? QUrl::fromLocalFile(text) : QUrl::fromUserInput(text);
+    if (!localpages::isLocal(url) || QFileInfo(localpages::filePath(url)).isDir()) {
+        return url;
     }
-    return QUrl::fromUserInput(text);
+    return localpages::pageUrl(url);
 }
 
 } // namespace
@@ -32,11 +38,15 @@ QUrl toUrl(const std::string& address) {
 WebEngineBrowser::WebEngineBrowser(QWebEngineView* view)
     : QObject(view), m_view(view), m_overlay(new CaptureOverlay(view)) {
     // Local pages keep their frames, links and pictures, but no script of a
-    // page fetches a local file, and remote pages never reach local files.
+    // page reads a local file, and remote pages never reach local files.
     // (Turning off LocalContentCanAccessFileUrls would also stop the frames
     // and pictures of local pages, which frame sites and slide shows need.)
     m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     m_view->page()->setUrlRequestInterceptor(new LocalFileGuard(this));
+    QWebEngineProfile* profile = m_view->page()->profile();
+    if (profile->urlSchemeHandler(localpages::kScheme) == nullptr) {
+        profile->installUrlSchemeHandler(localpages::kScheme, new LocalPageHandler(profile));
+    }
     connect(m_view, &QWebEngineView::loadStarted, this, &WebEngineBrowser::onLoadStarted);
     connect(m_view, &QWebEngineView::loadFinished, this, &WebEngineBrowser::onLoadFinished);
 }
@@ -63,7 +73,8 @@ void WebEngineBrowser::stop() {
 }
 
 std::string WebEngineBrowser::locationUrl() const {
-    return m_view->url().toString().toStdString();
+    // Local pages are shown on a scheme of their own; the address is their file's.
+    return localpages::fileUrl(m_view->url()).toString().toStdString();
 }
 
 int WebEngineBrowser::readyState() const {
