@@ -417,6 +417,26 @@ TEST(MainWindow, replacingAndDeletingTheSelectedRowThenAddingAppends) {
     EXPECT_EQ(hintOf(table, 3), "E");
 }
 
+TEST(MainWindow, aTourOfAFolderOfHtmlFilesPlaysEachPage) {
+    QTemporaryDir dir;
+    writeFileAtomic(dir.filePath("eins.html").toStdString(), "<title>eins</title>");
+    writeFileAtomic(dir.filePath("zwei.htm").toStdString(), "<title>zwei</title>");
+    App a(dir.path());
+    QStringList titles;
+    QObject::connect(&a.window.browser().view(), &QWebEngineView::titleChanged,
+                     [&titles](const QString& title) { titles.append(title); });
+    a.dialog.answer = dir.filePath("eins.html").toStdString();
+    a.click("cmdLHTM");
+    ASSERT_EQ(a.find<QTableView>("TourURLs")->model()->rowCount(), 2);
+    a.messages.shown.clear();
+    typeInto(a.find<QLineEdit>("Invervall"), "1");
+    a.click("Command4");
+    ASSERT_TRUE(waitFor([&] { return !a.messages.shown.empty(); }, 20'000));
+    EXPECT_EQ(a.messages.shown[0].text, "> TOUR BEENDET! <");
+    EXPECT_TRUE(titles.contains("eins") && titles.contains("zwei"))
+        << titles.join(' ').toStdString();
+}
+
 TEST(MainWindow, haltDuringATypingStepFreezesTheTourUntilResumed) {
     QTemporaryDir dir;
     App a(dir.path());

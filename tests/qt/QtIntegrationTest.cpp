@@ -4,6 +4,7 @@
 #include "player/ActionInterpreter.h"
 #include "posix/PosixDirectoryLookup.h"
 #include "qt/services/InputBackends.h"
+#include "qt/services/LocalPages.h"
 #include "qt/services/QtInternetTransfer.h"
 #include "qt/services/QtServices.h"
 #include "qt/services/QtTrustedTours.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QMessageBox>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -218,6 +220,27 @@ QByteArray httpReply(const QByteArray& status, const QByteArray& contentType,
 }
 
 } // namespace
+
+TEST(RealBrowser, aRemotePageReachesNoLocalFile) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("bild.png"));
+    QImage(4, 4, QImage::Format_RGB32).save(picture);
+    const QByteArray asFile = QUrl::fromLocalFile(picture).toEncoded();
+    const QByteArray asPage = localpages::pageUrl(QUrl::fromLocalFile(picture)).toEncoded();
+    TinyServer server;
+    server.answer = [&](const QByteArray&) -> std::optional<QByteArray> {
+        return httpReply("200 OK", "text/html",
+                         "<script>var seen=[];function s(x){seen.push(x);"
+                         "document.title=seen.sort().join(' ')}</script><img src='" +
+                             asFile + "' onload=s('datei') onerror=s('-')><img src='" + asPage +
+                             "' onload=s('seite') onerror=s('-')>");
+    };
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    RealWindow w;
+    w.browser->navigate("http://127.0.0.1:" + std::to_string(server.serverPort()) + "/");
+    EXPECT_TRUE(waitUntil([&] { return w.view->title() == QStringLiteral("- -"); }))
+        << w.view->title().toStdString();
+}
 
 TEST(RealFetch, answersFailuresAndTimeOutsFromALoopbackServer) {
     TinyServer server;
