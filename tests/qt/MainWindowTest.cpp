@@ -34,6 +34,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace rovanta;
 
@@ -636,6 +637,8 @@ TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsReadNoOtherLoca
     const QString secret = dir.filePath("geheim.txt");
     writeFileAtomic(secret.toStdString(), "geheim");
     writeFileAtomic(dir.filePath("andere.html").toStdString(), "<p>geheim</p>");
+    // A named pipe in a frame must not hold the program up.
+    ASSERT_EQ(::mkfifo(dir.filePath("rohr").toLocal8Bit().constData(), 0600), 0);
     const QString secretUrl = QUrl::fromLocalFile(secret).toString();
     // A pixel of a PNG, for the picture in the frame and on the canvas.
     const QByteArray png =
@@ -649,7 +652,8 @@ TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsReadNoOtherLoca
     writeFileAtomic(
         dir.filePath("seite.html").toStdString(),
         ("<input id=f><iframe src=rahmen.html></iframe><iframe id=g src=geheim.txt></iframe>"
-         "<iframe id=h src=andere.html></iframe><script src=geheim.txt></script>"
+         "<iframe id=h src=andere.html></iframe><iframe src=rohr></iframe>"
+         "<script src=geheim.txt></script>"
          "<img src=bild.png onload=\"var c=document.createElement('canvas');"
          "c.getContext('2d').drawImage(this,0,0);try{c.getContext('2d').getImageData(0,0,1,1);"
          "seen.push('leinwand gelesen')}catch(e){seen.push('leinwand verweigert')}"
@@ -659,8 +663,8 @@ TEST(MainWindow, aLocalPageShowsItsFramesAndPicturesButItsScriptsReadNoOtherLoca
          secretUrl +
          "').then(r=>r.text()).then(t=>{f.value=t},"
          "()=>{seen.push('fetch verweigert');document.title=seen.join(' ')});"
-         "var x=new XMLHttpRequest();try{x.open('GET','" +
-         secretUrl +
+         "var x=new XMLHttpRequest();try{x.open('GET','file://localhost" +
+         secret +
          "',false);x.send();"
          "f.value+=x.responseText}catch(e){}</script>")
             .toStdString());

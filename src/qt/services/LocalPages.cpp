@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QStringDecoder>
 #include <QWebEngineUrlRequestJob>
@@ -37,7 +38,7 @@ void registerScheme() {
 
 bool isLocal(const QUrl& url) {
     // An initiator carries the scheme and key only, without a path.
-    return (url.isLocalFile() && url.host().isEmpty()) || url.scheme() == QLatin1String(kScheme);
+    return url.isLocalFile() || url.scheme() == QLatin1String(kScheme);
 }
 
 QString filePath(const QUrl& url) {
@@ -92,7 +93,8 @@ QByteArray contentType(const QString& path, QFile& file) {
 void LocalPageHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     const QString path = localpages::filePath(job->requestUrl());
     auto* file = new QFile(path, job);
-    if (!file->open(QIODevice::ReadOnly)) {
+    // Only plain files: opening a named pipe would wait for a writer.
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) {
         job->fail(QFile::exists(path) ? QWebEngineUrlRequestJob::RequestDenied
                                       : QWebEngineUrlRequestJob::UrlNotFound);
         return;
