@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -314,6 +315,46 @@ TEST(MainWindow, aFrameSitePlaysWithItsFrames) {
               "b");
 }
 
+TEST(MainWindow, theSlideShowFormatIsTakenWhenItsBoxLosesTheFocusAndAClosedDialogStartsAfresh) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    a.window.show();
+    a.click("cmdPicTour");
+    SlideShowWindow& w = *a.slideShow;
+    QApplication::setActiveWindow(&w);
+    auto* format = w.findChild<QComboBox*>("txtForm");
+    format->setFocus();
+    QApplication::processEvents();
+    format->setCurrentText(QStringLiteral("*.gif"));
+    w.findChild<QLineEdit*>("txtFirstPic")->setFocus(); // the format box loses the focus
+    QApplication::processEvents();
+    w.findChild<QPushButton*>("cmdSelFile")->click();
+    QApplication::processEvents();
+    ASSERT_FALSE(a.dialog.requests.empty());
+    EXPECT_EQ(a.dialog.requests.back().filter, "Bild |*.gif");
+
+    // Hidden by "[schließen]", it keeps its settings; closed by its frame, it
+    // starts in its start state.
+    w.findChild<QCheckBox*>("ChkFrame")->click();
+    w.findChild<QPushButton*>("cmdDiaShowLoad")->click();
+    QApplication::processEvents();
+    a.click("cmdPicTour");
+    EXPECT_TRUE(w.findChild<QCheckBox*>("ChkFrame")->isChecked());
+    EXPECT_EQ(format->currentText(), QStringLiteral("*.gif"));
+    w.close();
+    QApplication::processEvents();
+    a.click("cmdPicTour");
+    QApplication::processEvents();
+    EXPECT_FALSE(w.findChild<QCheckBox*>("ChkFrame")->isChecked());
+    EXPECT_TRUE(w.findChild<QCheckBox*>("ChkPath")->isChecked());
+    EXPECT_EQ(format->currentText(), QStringLiteral("*.jpg"));
+    a.dialog.requests.clear();
+    w.findChild<QPushButton*>("cmdSelFile")->click();
+    QApplication::processEvents();
+    ASSERT_FALSE(a.dialog.requests.empty());
+    EXPECT_EQ(a.dialog.requests.back().filter, "Bild |*.jpg");
+}
+
 TEST(MainWindow, theSlideShowDialogStartsInItsStartStateAndMakesAShow) {
     QTemporaryDir dir;
     App a(dir.path());
@@ -462,6 +503,45 @@ TEST(MainWindow, haltDuringATypingStepFreezesTheTourUntilResumed) {
     ASSERT_TRUE(waitFor([&] { return !a.messages.shown.empty(); }, 10'000));
     EXPECT_EQ(a.messages.shown[0].text, "> TOUR BEENDET! <");
     EXPECT_EQ(a.controller->tour().table().pos(), 3);
+}
+
+TEST(MainWindow, eachQuickTourButtonFillsItsOwnSlotAndTypedPathsAreNotStored) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    a.click("cmdOpt");
+    const auto slot = [&](int n) {
+        return a.options->findChild<QLineEdit*>(QStringLiteral("AkPf%1").arg(n))->text();
+    };
+    const auto choose = [&](int n) {
+        a.options->findChild<QPushButton*>(QStringLiteral("cmdTB%1").arg(n))->click();
+        QApplication::processEvents();
+    };
+    for (int n = 1; n <= 5; ++n) {
+        a.dialog.answer = "/touren/t" + std::to_string(n) + ".txt";
+        choose(n);
+    }
+    for (int n = 1; n <= 5; ++n) {
+        EXPECT_EQ(slot(n), QStringLiteral("/touren/t%1.txt").arg(n));
+    }
+    a.dialog.answer.reset(); // cancelled: the slot keeps its file
+    choose(3);
+    EXPECT_EQ(slot(3), QStringLiteral("/touren/t3.txt"));
+    typeInto(a.options->findChild<QLineEdit*>("AkPf3"), QStringLiteral("/getippt.txt"));
+    a.options->findChild<QPushButton*>("cmdClose")->click();
+    QApplication::processEvents();
+    const std::string cfg = readFileBytes(dir.filePath("Rovanta.cfg").toStdString()).value_or("");
+    EXPECT_NE(cfg.find("/touren/t3.txt"), std::string::npos) << cfg;
+    EXPECT_EQ(cfg.find("/getippt.txt"), std::string::npos) << cfg;
+
+    // "SET URL": the main address is the web tour address's folder.
+    a.click("cmdOpt");
+    a.options->findChild<QAbstractButton*>("DataWeb")->click();
+    typeInto(a.options->findChild<QLineEdit*>("txtURL"),
+             QStringLiteral("http://127.0.0.1:9/touren/rovanta.txt"));
+    a.options->findChild<QPushButton*>("cmdSetMURL")->click();
+    QApplication::processEvents();
+    EXPECT_EQ(a.controller->form().mainURL, "http://127.0.0.1:9/touren");
+    EXPECT_TRUE(a.options->isVisible()) << "the dialog stays open";
 }
 
 TEST(MainWindow, clickingBackIntoTheMainWindowFromAnOpenDialogMakesItActive) {
