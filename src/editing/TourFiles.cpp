@@ -14,6 +14,7 @@
 #include "tour/PositionEntry.h"
 #include "tour/Tour.h"
 #include "tour/TourFileFormat.h"
+#include "util/Cp1252.h"
 #include "util/PathHelpers.h"
 #include "util/TextFile.h"
 #include "util/Utf8.h"
@@ -58,17 +59,16 @@ void TourFiles::save() {
     }
     const TwipSize size = m_services.geometry.clientSizeTwips();
     const std::string path = savePath();
-    const std::string text =
-        formatTourFile(size.width, size.height, m_form.state.invervall, m_tour.lists());
-    if (!writeTextFile(path, text)) {
+    // The file's bytes (the tour text in Windows-1252), trusted as written.
+    const std::string bytes = utf8ToCp1252(
+        formatTourFile(size.width, size.height, m_form.state.invervall, m_tour.lists()));
+    if (!writeFileAtomic(path, bytes)) {
         m_services.messages.show(
             {kSaveFailed + path, "Kelmio", MessageIcon::Error, MessageButtons::Ok});
         return;
     }
     // A tour saved here is the user's: its file tokens play without a question.
-    if (const std::optional<std::string> saved = readFileBytes(path)) {
-        m_services.trusted.trust(*saved);
-    }
+    m_services.trusted.trust(bytes);
     m_interpreter.setTourFromWeb(false);
 }
 

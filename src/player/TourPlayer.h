@@ -46,7 +46,7 @@ public:
     static constexpr int kRetestInterval = 1000;
     static constexpr int kReadyPause = 200;
     static constexpr int kLocalLoadWait = 10000; // longest wait for a local page, in ms
-    static constexpr int kLocalLoadPoll = 50;
+    static constexpr int kLocalLoadPoll = 50;    // how often it asks meanwhile, in ms
     static constexpr const char* kTourEnded = "> TOUR BEENDET! <";
 
     TourPlayer(PlayerServices services, Tour& tour, MainForm& form, ActionInterpreter& interpreter,

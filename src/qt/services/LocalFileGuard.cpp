@@ -3,8 +3,6 @@
 #include "qt/services/LocalPages.h"
 #include "qt/services/Logging.h"
 
-#include <QFileInfo>
-
 namespace {
 
 using Info = QWebEngineUrlRequestInfo;
@@ -72,9 +70,8 @@ void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
         info.block(true);
         return;
     }
-    if (isDocument(type) && !QFileInfo(path).isDir()) {
-        // A folder stays file: for the engine's own listing of it.
-        const QUrl own = localpages::pageUrl(url);
+    if (isDocument(type)) {
+        const QUrl own = localpages::documentUrl(url);
         if (url.scheme() != own.scheme() || url.host() != own.host()) {
             info.redirect(own);
         }

@@ -45,7 +45,7 @@ QString filePath(const QUrl& url) {
     if (url.scheme() == QLatin1String(kScheme)) {
         return url.path(QUrl::FullyDecoded);
     }
-    return isLocal(url) ? url.toLocalFile() : QString();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
 QUrl pageUrl(const QUrl& local) {
@@ -55,6 +55,13 @@ QUrl pageUrl(const QUrl& local) {
     url.setHost(keyOf(path));
     url.setPath(path, QUrl::DecodedMode);
     return withExtras(url, local);
+}
+
+QUrl documentUrl(const QUrl& url) {
+    if (!isLocal(url) || QFileInfo(filePath(url)).isDir()) {
+        return url;
+    }
+    return pageUrl(url);
 }
 
 QUrl fileUrl(const QUrl& url) {

@@ -21,6 +21,9 @@ bool isLocal(const QUrl& url);
 QString filePath(const QUrl& url);
 // The address a local document is shown under, query and fragment kept.
 QUrl pageUrl(const QUrl& local);
+// Where the engine loads a document: a local file at its page address, a
+// folder at its file: address (for the engine's listing), others unchanged.
+QUrl documentUrl(const QUrl& url);
 // The file: URL of a local address; other addresses come back unchanged.
 QUrl fileUrl(const QUrl& url);
 

@@ -5,7 +5,6 @@
 #include "qt/services/LocalPages.h"
 #include "qt/services/Logging.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
@@ -22,15 +21,11 @@ QString jsString(const QString& text) {
     return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
 
-// The address to load: a local page goes straight to the origin of its own
-// (see LocalPages.h), a folder stays file: for the engine's listing of it.
+// The address to load: a local page goes straight to the origin of its own.
 QUrl toUrl(const std::string& address) {
     const QString text = QString::fromStdString(address);
-    const QUrl url = text.startsWith('/') ? QUrl::fromLocalFile(text) : QUrl::fromUserInput(text);
-    if (!localpages::isLocal(url) || QFileInfo(localpages::filePath(url)).isDir()) {
-        return url;
-    }
-    return localpages::pageUrl(url);
+    return localpages::documentUrl(text.startsWith('/') ? QUrl::fromLocalFile(text)
+                                                        : QUrl::fromUserInput(text));
 }
 
 } // namespace
