@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the program is measured against: a bare Qt WebEngine window
 // that loads one page and reports when it has loaded.
 #include <QApplication>

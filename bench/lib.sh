@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared parts of the measuring scripts, sourced from the repository root with
 # the script's own arguments: restarts under a virtual X server when there is
 # no display, and measures the memory of a process tree.

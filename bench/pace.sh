@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the pace of action texts in the real program: a tour whose one
 # entry types 200 letters against the same tour with 100 letters. Each is
 # timed from its first key sent to its last, so their difference is 100

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a looping tour in the real program for a while (default 600 s) and
 # reports the memory (PSS) of all its processes early on and at the end.
 # The tour: a folder listing, 98 page steps that fill a form field, and a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the real program: time from start to the start page shown, and
 # the memory (PSS) of all its processes once it has settled; the same for a
 # bare Qt WebEngine window loading the same page, in the same run; then the

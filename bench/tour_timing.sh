@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the real program on two tours: the command-line open of a
 # 32,767-entry tour until the list is painted (several runs), and a tour of
 # 20 "=" entries at interval 1, timed from its first step to the end message

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the Debian package (cpack from the release build).
 # Installed, the program and the files it ships live in one folder; a link
 # in bin starts it. The desktop entry, icons, AppStream metadata, manual

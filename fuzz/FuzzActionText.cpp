@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any action text, run against the fakes on the virtual clock: every run
 // must end. File names cannot leave the fuzzer's own folder: separators are
 // turned into "_" before the text runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Configuration files of arbitrary bytes.
 #include <cstddef>
 #include <cstdint>

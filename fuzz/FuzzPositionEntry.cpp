@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Position entries of any text.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tour files of arbitrary bytes, loaded as "laden" does.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tour text as a web fetch would deliver it, read into the tour.
 #include <cstddef>
 #include <cstdint>

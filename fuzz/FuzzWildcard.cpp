@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Masks and names for the folder matcher: the input is mask, NUL, name.
 #include <cstddef>
 #include <cstdint>

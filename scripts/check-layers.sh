@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a header of a layer above its own.
 # The order, lowest first; a folder may include its own headers and those
 # of the folders listed for it.

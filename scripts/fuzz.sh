@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets and runs each for a while (default 20 s) on a
 # copy of its seed corpus. Fails on the first finding (crash, leak, hang).
 # Usage: scripts/fuzz.sh [seconds per target] [target ...]

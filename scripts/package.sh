@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the release build (the program only, not
 # its tests); prints the package's path.
 set -euo pipefail

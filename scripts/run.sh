@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts Rovanta. Without a display the
 # program runs under a virtual X server.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs every test. The end-to-end tests
 # start their own virtual X server when there is no display.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts: Chromium refuses to run as root with its sandbox,
 # and a virtual X server has no GPU.
 if [[ $(id -u) -eq 0 ]]; then

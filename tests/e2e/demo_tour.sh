@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the shipped demo tour in the real program until "> TOUR BEENDET! <"
 # and keeps screenshots of its steps as artefacts.
 # Usage: demo_tour.sh <rovanta executable> <artefact folder>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The form-and-folder tour both play_tour.sh and headless.sh play, sourced
 # after lib.sh: it types into a form, pastes, writes and saves fields, loops
 # over a folder of three text files and ends the program with "~Q".

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Unattended runs with no display at all: --help, wrong calls, the
 # form-and-folder tour headless with its report, a tour that ends, and a
 # page that never answers ending the run at its time-out.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up of the end-to-end scripts, sourced after "set -euo pipefail"
 # with the script's own arguments: <rovanta executable> <artefact folder>.
 # Restarts the script under a virtual X server when there is no display,

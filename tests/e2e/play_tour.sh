@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the form-and-folder tour in the real program (rovanta --play) in a
 # real window and checks every file written, byte for byte.
 # Usage: play_tour.sh <rovanta executable> <artefact folder>

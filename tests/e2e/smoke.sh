@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program in a real window, waits until its start page has
 # loaded and keeps a screenshot of the screen as an artefact.
 # Usage: smoke.sh <rovanta executable> <artefact folder>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on a virtual X server of its own.
 set -euo pipefail
 if [[ -z "${DISPLAY:-}" ]]; then

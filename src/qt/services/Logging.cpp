@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/services/Logging.h"
 
 Q_LOGGING_CATEGORY(lcBrowser, "rovanta.browser", QtWarningMsg)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/services/QtInternetTransfer.h"
 
 #include "util/Cp1252.h"
