@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Rovanta needs to build, run and test.
 # Idempotent: when every package is present it only checks and returns.
 set -euo pipefail
@@ -11,7 +12,7 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick fonts-dejavu-core
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream man-db
-  xdotool x11-xkb-utils
+  xdotool x11-xkb-utils qt6-translations-l10n
 )
 
 missing=()

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainController.h"
 #include "qt/Shell.h"
 #include "qt/services/LocalPages.h"
 #include "qt/services/Logging.h"
 #include "qt/services/SignalNotifier.h"
+#include "qt/services/Translations.h"
 #include "qt/services/WebEngineBrowser.h"
 #include "unattended/CommandLine.h"
 #include "unattended/TourCheckCommand.h"
@@ -70,7 +72,9 @@ std::optional<int> answerBeforeStart(const rovanta::CommandLine& line) {
         return rovanta::checkTourFile(line.checkFile, std::cout, std::cerr);
     }
     if (line.version) {
-        std::cout << "rovanta " ROVANTA_VERSION "\n";
+        std::cout
+            << "rovanta " ROVANTA_VERSION "\n"
+               "Lizenz GPLv3+: GNU GPL Version 3 oder neuer <https://gnu.org/licenses/gpl.html>\n";
         return rovanta::kExitOk;
     }
     if (line.unattended && !readable(line.tourFile)) {
@@ -138,6 +142,9 @@ int main(int argc, char* argv[]) {
     localpages::registerScheme();
     QApplication app(argc, argv);
     describeApplication();
+    if (!installGermanTranslations(app)) {
+        qCWarning(lcUi) << "Qt's German translations are missing (qt6-translations-l10n)";
+    }
     const QString tourArgument =
         line.tourFile.empty() ? QString()
                               : QFileInfo(QString::fromStdString(line.tourFile)).absoluteFilePath();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/TourFiles.h"
 
 #include "files/FileHelpers.h"
@@ -62,7 +63,9 @@ void TourFiles::save() {
     // The file's bytes (the tour text in Windows-1252), trusted as written.
     const std::string bytes = utf8ToCp1252(
         formatTourFile(size.width, size.height, m_form.state.invervall, m_tour.lists()));
-    if (!writeFileAtomic(path, bytes)) {
+    // The tour it replaces stays once as NAME~, so one wrong "speichern"
+    // (after a generator replaced the lists) never destroys a tour.
+    if (!writeFileAtomic(path, bytes, KeepPrevious::Yes)) {
         m_services.messages.show(
             {kSaveFailed + path, "Kelmio", MessageIcon::Error, MessageButtons::Ok});
         return;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>
@@ -11,7 +12,8 @@ struct LookupResult {
     // 0, or the errno value of a lookup that failed. A missing file or
     // folder is not a failure: it simply finds nothing.
     int error = 0;
-    // Names (without folder) of the matching files, in the file system's order.
+    // Names (without folder) of the matching files, by name without regard
+    // to case (ties in byte order).
     std::vector<std::string> names;
 };
 
@@ -20,7 +22,7 @@ class DirectoryLookup {
 public:
     virtual ~DirectoryLookup() = default;
     // Regular, non-hidden files in folder whose names match the mask
-    // (wildcards "*" and "?", case ignored), at most limit of them.
+    // (wildcards "*" and "?", case ignored): the first limit of them by name.
     virtual LookupResult findFiles(const std::string& folder, const std::string& mask,
                                    std::size_t limit) = 0;
     // The process's current folder.

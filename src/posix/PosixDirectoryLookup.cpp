@@ -1,13 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "posix/PosixDirectoryLookup.h"
 
 #include "util/Wildcard.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace rovanta {
 namespace {
@@ -23,6 +27,26 @@ struct DirCloser {
 bool isRegularFile(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Sorts names without regard to ASCII case; names equal but for case keep
+// byte order, so the order is total and the same on every file system.
+void sortByName(std::vector<std::string>& names) {
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (auto& name : names) {
+        std::string folded = name;
+        for (char& c : folded) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        keyed.emplace_back(std::move(folded), std::move(name));
+    }
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        names[i] = std::move(keyed[i].second);
+    }
 }
 
 } // namespace
@@ -49,7 +73,9 @@ LookupResult PosixDirectoryLookup::findFiles(const std::string& folder, const st
         result.error = isPlainMissing(errno) ? 0 : errno;
         return result;
     }
-    while (result.names.size() < limit) {
+    // Every match is read before the limit applies, so the first names by
+    // name order are kept, whatever order the folder hands them out in.
+    for (;;) {
         errno = 0;
         const dirent* entry = ::readdir(dir.get());
         if (entry == nullptr) {
@@ -65,6 +91,10 @@ LookupResult PosixDirectoryLookup::findFiles(const std::string& folder, const st
         if (isRegularFile(prefix + name)) {
             result.names.push_back(name);
         }
+    }
+    sortByName(result.names);
+    if (result.names.size() > limit) {
+        result.names.resize(limit);
     }
     return result;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/TextFile.h"
 
 #include "util/Cp1252.h"
@@ -158,7 +159,41 @@ bool forEachTextLine(const std::string& path, const std::function<void(std::stri
     return ok;
 }
 
-bool writeFileAtomic(const std::string& path, std::string_view bytes) {
+namespace {
+
+// Keeps the file at path as path~ (replacing an older copy) through a second
+// link, so the file itself never goes missing; a copy where the file system
+// has no hard links. True when there is nothing to keep or it was kept.
+bool keepPrevious(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        return errno == ENOENT;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return true; // nothing a tour could have been
+    }
+    const std::string backup = path + "~";
+    std::string temp = backup + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    ::unlink(temp.c_str());
+    if (::link(path.c_str(), temp.c_str()) == 0) {
+        if (::rename(temp.c_str(), backup.c_str()) == 0) {
+            return true;
+        }
+        ::unlink(temp.c_str());
+        return false;
+    }
+    const auto bytes = readFileBytes(path);
+    return bytes && writeFileAtomic(backup, *bytes);
+}
+
+} // namespace
+
+bool writeFileAtomic(const std::string& path, std::string_view bytes, KeepPrevious keep) {
     if (path.empty()) {
         return false;
     }
@@ -178,6 +213,8 @@ bool writeFileAtomic(const std::string& path, std::string_view bytes) {
     }
     bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
+    // The previous version is kept only once the new one is safely written.
+    ok = ok && (keep == KeepPrevious::No || keepPrevious(path));
     ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) {
         ::unlink(temp.c_str());

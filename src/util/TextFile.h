@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>
@@ -28,11 +29,16 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 // A large file is never held in memory whole.
 bool forEachTextLine(const std::string& path, const std::function<void(std::string)>& take);
 
+// Whether a replaced file is kept once beside the new one, as NAME~.
+enum class KeepPrevious { No, Yes };
+
 // Replaces (or creates) the file with the bytes: they go to a temporary file
 // in the same folder, which is flushed to disk and renamed over the target.
-// On any failure the temporary file is removed, the old file is untouched
-// and false is returned.
-bool writeFileAtomic(const std::string& path, std::string_view bytes);
+// With KeepPrevious::Yes the file replaced stays as NAME~ (only the latest
+// previous version). On any failure the temporary file is removed, the old
+// file (and its NAME~) is untouched and false is returned.
+bool writeFileAtomic(const std::string& path, std::string_view bytes,
+                     KeepPrevious keep = KeepPrevious::No);
 
 // Writes UTF-8 text as a Windows-1252 file, atomically.
 bool writeTextFile(const std::string& path, std::string_view utf8Text);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/FileHelpers.h"
 
 #include "DiskFull.h"
@@ -119,6 +120,16 @@ TEST_F(RealHelpers, listDirectoryTakesMatchingRegularVisibleFilesOnly) {
     EXPECT_THAT((std::vector<std::string>{table[1], table[2]}),
                 UnorderedElementsAre(folder + "a.txt", folder + "b.TXT"));
     EXPECT_EQ(table[3], "earlier");
+}
+
+TEST_F(RealHelpers, listingsComeInNameOrderWithoutRegardToCaseAndLimitAfterSorting) {
+    for (const char* name :
+         {"Delta.txt", "c.txt", "b10.txt", "a.txt", "C.txt", "b2.txt", "E.txt"}) {
+        touch(dir.file(name));
+    }
+    EXPECT_THAT(lookup.findFiles(dir.path(), "*.txt", 100).names,
+                ElementsAre("a.txt", "b10.txt", "b2.txt", "C.txt", "c.txt", "Delta.txt", "E.txt"));
+    EXPECT_THAT(lookup.findFiles(dir.path(), "*.txt", 2).names, ElementsAre("a.txt", "b10.txt"));
 }
 
 TEST_F(RealHelpers, listDirectoryHtmMaskTakesHtmAndHtml) {

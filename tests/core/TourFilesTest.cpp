@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppRig.h"
 #include "DiskFull.h"
 #include "TempDir.h"
@@ -138,9 +139,14 @@ TEST_F(TourFilesTest, httpInCapitalsIsAFileNameAndHttpIsNeverSaved) {
     EXPECT_TRUE(rig.internet.fetched.empty());
 }
 
-TEST_F(TourFilesTest, aSaveThatFailsSaysSoAndKeepsTheOldFile) {
+TEST_F(TourFilesTest, eachSaveKeepsThePreviousVersionOnceAndAFailedSaveKeepsBoth) {
+    rig.tour.lists().assign({{"first", "0;0", "?"}});
+    rig.tourFiles.save();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Rovanta.txt~")));
+    const auto first = readFileBytes(dir.file("Rovanta.txt"));
     rig.tour.lists().assign({{"old", "0;0", "?"}});
     rig.tourFiles.save();
+    EXPECT_EQ(readFileBytes(dir.file("Rovanta.txt~")), first);
     const auto before = readFileBytes(dir.file("Rovanta.txt"));
     std::vector<TourEntry> big(
         5000, TourEntry{"http://example.org/a-long-address.html", "1;1;", "a hint"});
@@ -150,6 +156,7 @@ TEST_F(TourFilesTest, aSaveThatFailsSaysSoAndKeepsTheOldFile) {
         rig.tourFiles.save();
     }
     EXPECT_EQ(readFileBytes(dir.file("Rovanta.txt")), before);
+    EXPECT_EQ(readFileBytes(dir.file("Rovanta.txt~")), first);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].text,
               "Tour konnte nicht gespeichert werden: " + dir.file("Rovanta.txt"));

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package: its dependency line, lintian, the desktop entry,
 # the AppStream metadata and the manual page; then unpacks it into a
 # temporary root and starts the unpacked program, as a user who cannot
@@ -30,7 +31,8 @@ for size in 16x16 32x32 48x48 64x64 128x128 256x256 scalable; do
 done
 version="$(env -u DISPLAY "$ROOT/usr/bin/rovanta" --version)"
 packaged="$(dpkg-deb -f "$DEB" Version)"
-[[ "$version" == "rovanta ${packaged%-*}" ]] || fail "--version says $version, the package $packaged"
+[[ "${version%%$'\n'*}" == "rovanta ${packaged%-*}" ]] || fail "--version says $version, the package $packaged"
+[[ "$version" == *"GPLv3+"* ]] || fail "--version names no licence: $version"
 
 # The unpacked program, run by a user who cannot write its folder: its data
 # folder is made with the demo tour and the start page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/windows/MainWindow.h"
 
 #include "Fakes.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -598,7 +600,7 @@ TEST(MainWindow, theTourTableShowsItsColumnsWhole) {
               dir.filePath("formular.html"));
 }
 
-TEST(MainWindow, theLocalPageDialogOffersHtmAndHtmlFiles) {
+TEST(MainWindow, theLocalPageDialogOffersHtmAndHtmlFilesAndSpeaksGerman) {
     QTemporaryDir dir;
     for (const char* name : {"a.htm", "b.html", "c.txt", "d.htmlx"}) {
         writeFileAtomic(dir.filePath(name).toStdString(), "x");
@@ -622,6 +624,11 @@ TEST(MainWindow, theLocalPageDialogOffersHtmAndHtmlFiles) {
         },
         5000);
     EXPECT_EQ(shown, (QStringList{"a.htm", "b.html"}));
+    // Qt's own dialogs speak the window's German.
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text(), QStringLiteral("&Öffnen"));
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
 }
 
 TEST(MainWindow, theCheckLineSaysWhatThePlayerWillNotTypeWhileTheAuthorTypes) {

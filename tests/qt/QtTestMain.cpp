@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/services/LocalPages.h"
+#include "qt/services/Translations.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     localpages::registerScheme();
     QApplication app(argc, argv);
+    installGermanTranslations(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/windows/MainWindow.h"
 
 #include "app/MainController.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -29,6 +31,18 @@
 using rovanta::MainController;
 
 namespace {
+
+// Draws its column's texts cut in the middle instead of at the end.
+class MiddleElidingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideMiddle;
+    }
+};
 
 // Selects the whole address when the box gets the focus, so typing replaces it.
 class SelectAllOnFocus : public QObject {
@@ -168,6 +182,9 @@ QWidget* MainWindow::buildPanel() {
     m_tourURLs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_tourURLs->verticalHeader()->setDefaultSectionSize(20);
     m_tourURLs->setWordWrap(false);
+    // A long address is cut in the middle, so the file name that tells
+    // entries apart stays in view; the tooltip keeps it whole.
+    m_tourURLs->setItemDelegateForColumn(0, new MiddleElidingDelegate(m_tourURLs));
     tourLayout->addWidget(m_tourURLs, 0, 0, 1, 4);
     addRow(tourLayout, 1, {control("Command4"), control("cmdTStop")});
     tourLayout->addWidget(new QLabel(QStringLiteral("Intervall (s):")), 1, 2, Qt::AlignRight);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/windows/SlideShowWindow.h"
 
 #include "app/MainController.h"
@@ -44,7 +45,8 @@ SlideShowWindow::SlideShowWindow(rovanta::MainController& controller)
     m_txtForm = new QComboBox;
     m_txtForm->setObjectName(QStringLiteral("txtForm"));
     m_txtForm->setEditable(true);
-    m_txtForm->addItems({QStringLiteral("*.jpg"), QStringLiteral("*.gif")});
+    m_txtForm->addItems({QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.png"),
+                         QStringLiteral("*.jpeg")});
     m_txtForm->installEventFilter(this);
     pictures->addWidget(label1, 1, 0, Qt::AlignRight);
     pictures->addWidget(m_txtForm, 1, 1);
