@@ -59,5 +59,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1) # the packaging revision of this version
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own German texts for its dialogs; the libraries are found by shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -79,6 +79,7 @@ TourPlayer::~TourPlayer() = default;
 void TourPlayer::startTour() {
     m_form.state.recordingKeys = false; // the player's own keys are not the author's
     m_tour.start();
+    m_playing = true;
     m_interpreter.resetLocalFileAnswer();
 }
 
@@ -123,7 +124,13 @@ Task TourPlayer::tick() {
     // A tick that waited behind a step is void once its timer was stopped
     // meanwhile (halted, or a tour file being loaded), as a window system
     // drops the pending tick of a timer that is killed.
-    if (!table.running() || m_quit || !m_timer->isEnabled()) {
+    if (m_quit || !m_timer->isEnabled()) {
+        co_return;
+    }
+    if (!table.running()) {
+        if (m_playing) {
+            endTour(); // its table was rebuilt under it: the buttons come back
+        }
         co_return;
     }
     m_form.setEnabled(Button::CmdTStop, true);
@@ -241,6 +248,7 @@ void TourPlayer::showPlayedEntry(int played) {
 }
 
 void TourPlayer::endTour() {
+    m_playing = false;
     const bool local = m_form.state.dataLok;
     tourBtnsOn();
     if (!local) {

@@ -105,6 +105,9 @@ private:
     int m_oldTIntv = kStartInterval;
     int m_oldIntv = kStartInterval;
     bool m_quit = false;
+    // A tour was started and has not ended: a playback table cleared under it
+    // ("[sichern]", "Load", the slide show) ends it as its last entry would.
+    bool m_playing = false;
     StepObserver* m_observer = nullptr;
     LifeToken m_life = std::make_shared<int>(0);
 };

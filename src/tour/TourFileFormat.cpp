@@ -4,6 +4,8 @@
 #include "tour/PositionEntry.h"
 #include "tour/TourLists.h"
 
+#include <cmath>
+
 namespace rovanta {
 
 std::optional<double> parseDecimal(std::string_view text) {
@@ -43,8 +45,11 @@ TourHeader parseTourHeader(std::string_view line) {
 
 std::string formatTourFile(double widthTwips, double heightTwips, const std::string& interval,
                            const TourLists& lists) {
-    std::string text = formatSingle(static_cast<float>(widthTwips)) + "/" +
-                       formatSingle(static_cast<float>(heightTwips)) + "\r\n" + interval + "\r\n";
+    // Whole twips: a fraction (a DPI that does not divide 1440) would make
+    // the header longer than a tour text's header may be.
+    std::string text = formatSingle(std::round(static_cast<float>(widthTwips))) + "/" +
+                       formatSingle(std::round(static_cast<float>(heightTwips))) + "\r\n" +
+                       interval + "\r\n";
     for (int i = 0; i < lists.count(); ++i) {
         text += lists.url(i) + "\r\n" + lists.position(i) + "\r\n" + lists.comment(i) + "\r\n";
     }

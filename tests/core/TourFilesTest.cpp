@@ -80,6 +80,18 @@ TEST_F(TourFilesTest, saveThenLoadGivesTheSameTourAndFactorsOfOne) {
     EXPECT_EQ(readFileBytes(dir.file("Rovanta.txt"))->substr(0, 21), "15360/11520\r\n07\r\nhttp");
 }
 
+TEST_F(TourFilesTest, aTourSavedAtADpiThatDoesNotDivide1440WritesWholeTwipsAndReadsBack) {
+    rig.geometry.clientSize = {1164.0 * 1440 / 110, 1000.0 * 1440 / 110}; // 110 DPI
+    rig.tour.lists().assign({{"a.html", "0;0;", "?"}, {"b.html", "1;2;", "?"}});
+    rig.tourFiles.save();
+    const auto text = readFileBytes(dir.file("Rovanta.txt")).value_or("");
+    EXPECT_EQ(text.substr(0, text.find('\r')), "15238/13091");
+    rig.tour.lists().clear();
+    rig.form.state.webHtml = text; // the same text read back from the web
+    rig.tourFiles.loadWebHtml();
+    EXPECT_EQ(rig.tour.lists().count(), 2);
+}
+
 TEST_F(TourFilesTest, anEmptyTourIsTwoLines) {
     rig.tourFiles.save();
     EXPECT_EQ(readFileBytes(dir.file("Rovanta.txt")), "15360/11520\r\n03\r\n");

@@ -202,6 +202,20 @@ TEST_F(Player, anEmptyTourEndsOnTheFirstTick) {
     EXPECT_FALSE(rig.tour.table().running());
 }
 
+TEST_F(Player, aTableRebuiltUnderAPlayingTourEndsItAsItsLastEntryWould) {
+    setTour({{"=", "0;0;", "?"}, {"=", "0;0;", "?"}, {"=", "0;0;", "?"}});
+    rig.player.intervalChanged("1");
+    start();
+    rig.clock.advance(1500); // the first entry has played
+    rig.tour.table().clear(); // as "[sichern]", "Load" or the slide show do
+    rig.clock.advance(1500);
+    EXPECT_THAT(endMessages(), ElementsAre("> TOUR BEENDET! <"));
+    EXPECT_TRUE(rig.form.isEnabled(Button::Command4));
+    EXPECT_FALSE(rig.form.isEnabled(Button::CmdTStop));
+    rig.clock.advance(5000);
+    EXPECT_EQ(endMessages().size(), 1u) << "ended once";
+}
+
 TEST_F(Player, aFullTableOfOneHundredEntriesEndsAfterTheLastSlot) {
     std::vector<TourEntry> entries(101, {"=", "0;0;", "?"});
     setTour(entries);

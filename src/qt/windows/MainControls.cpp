@@ -90,7 +90,7 @@ constexpr auto kControls = std::to_array<Control>({
     {.name = "Invervall", .kind = ControlKind::LineEdit, .tooltip = "Intervall in Sekunden",
      .trigger = Trigger::Edit,
      .run = [](const Ctx& x, Value text) { x.controller.player().intervalChanged(text); },
-     .text = &FormState::invervall},
+     .text = &FormState::invervall, .storesEdits = true},
     {.name = "Command2", .kind = ControlKind::Button, .caption = "> URL zu Tour <",
      .trigger = Trigger::Click,
      .run = [](const Ctx& x, Value) { x.controller.editor().addOrReplace(); },
