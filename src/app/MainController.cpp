@@ -88,6 +88,7 @@ void MainController::openTourFromCommandLine(const std::string& path, bool play)
 void MainController::command(std::function<void()> fn) {
     m_queue.postCall([this, fn = std::move(fn)] {
         fn();
+        m_player.endIfTableCleared();
         m_form.changed();
     });
 }

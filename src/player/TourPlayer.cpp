@@ -128,9 +128,7 @@ Task TourPlayer::tick() {
         co_return;
     }
     if (!table.running()) {
-        if (m_playing) {
-            endTour(); // its table was rebuilt under it: the buttons come back
-        }
+        endIfTableCleared();
         co_return;
     }
     m_form.setEnabled(Button::CmdTStop, true);
@@ -270,6 +268,16 @@ void TourPlayer::endTour() {
     if (m_observer != nullptr) {
         m_observer->tourEnded();
     }
+}
+
+void TourPlayer::endIfTableCleared() {
+    if (!m_playing || m_tour.table().running() || m_quit) {
+        return;
+    }
+    if (m_form.state.halted) {
+        haltOrResume(); // the step timer gets its interval back
+    }
+    endTour();
 }
 
 void TourPlayer::haltOrResume() {

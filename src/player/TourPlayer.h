@@ -56,6 +56,9 @@ public:
 
     // "> Tour starten": starts the tour (STour).
     void startTour();
+    // Ends a started tour whose playback table was cleared under it ("[sichern]",
+    // "Load", the slide show) as its last entry would: message, buttons back.
+    void endIfTableCleared();
     // "[Halt]" / "[ gestoppt !]": halts or resumes the step timer.
     void haltOrResume();
     // Edit of the interval box: sets the step interval at once when valid.

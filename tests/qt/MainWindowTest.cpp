@@ -507,6 +507,37 @@ TEST(MainWindow, haltDuringATypingStepFreezesTheTourUntilResumed) {
     EXPECT_EQ(a.controller->tour().table().pos(), 3);
 }
 
+TEST(MainWindow, whileAStepTypesTheIntervalBoxKeepsItsTextAndSichernEndsTheTour) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    const QString page = dir.filePath("feld.html");
+    writeFileAtomic(page.toStdString(), "<input id=f autofocus>");
+    a.controller->tour().lists().assign({{page.toStdString(), "0;0;abcdefghijklmnopqrst", "eins"},
+                                         {"=", "0;0;", "zwei"}, {"=", "0;0;", "drei"}});
+    auto* interval = a.find<QLineEdit>("Invervall");
+    typeInto(interval, "1");
+    a.click("Command4");
+    ASSERT_TRUE(waitFor([&] { return a.controller->queue().busy(); }, 8000));
+    // Typed while the step runs, with a refresh of the window between keys.
+    interval->selectAll();
+    QTest::keyClick(interval, Qt::Key_3);
+    a.controller->form().changed();
+    QTest::keyClick(interval, Qt::Key_0);
+    a.controller->form().changed();
+    EXPECT_EQ(interval->text(), QStringLiteral("30"));
+    ASSERT_TRUE(waitFor([&] { return !a.controller->queue().busy(); }, 8000));
+    EXPECT_EQ(interval->text(), QStringLiteral("30"));
+    EXPECT_EQ(a.controller->player().stepTimer().interval(), 30'000);
+
+    // "[sichern]" rebuilds the lists under the playing tour: it ends.
+    a.click("cmdOpt");
+    a.options->findChild<QPushButton*>("cmdClose")->click();
+    ASSERT_TRUE(waitFor([&] { return !a.messages.shown.empty(); }, 8000));
+    EXPECT_EQ(a.messages.shown.back().text, "> TOUR BEENDET! <");
+    EXPECT_TRUE(a.find<QPushButton>("Command4")->isEnabled());
+    EXPECT_FALSE(a.find<QPushButton>("cmdTStop")->isEnabled());
+}
+
 TEST(MainWindow, eachQuickTourButtonFillsItsOwnSlotAndTypedPathsAreNotStored) {
     QTemporaryDir dir;
     App a(dir.path());
