@@ -315,6 +315,34 @@ TEST(MainWindow, aFrameSitePlaysWithItsFrames) {
                          "(frames[0].postMessage('klick', '*'),"
                          " reports.some(r => r.includes('Seite b.html')) ? 'b' : '')"),
               "b");
+    // The address box follows the frame's document, so the entry can be recorded.
+    auto* address = a.find<QLineEdit>("txtURL");
+    const QString framed = QUrl::fromLocalFile(dir.filePath("b.html")).toString();
+    auto* status = a.find<QLabel>("lblStatus");
+    EXPECT_TRUE(waitFor([&] { return address->text() == framed && status->text() == "Loaded"; },
+                        5000))
+        << address->text().toStdString() << " " << status->text().toStdString();
+    EXPECT_EQ(a.window.browser().readyState(), Browser::kComplete);
+    // "Frame anlegen" selected the frame site's own row: the entry replaces it.
+    const int row = a.controller->tour().lists().selectedUrl();
+    ASSERT_GE(row, 0);
+    a.click("Command2");
+    EXPECT_EQ(a.controller->tour().lists().url(row), framed.toStdString());
+}
+
+TEST(MainWindow, anEntryThatOnlyChangesTheFragmentIsReadyAtOnce) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    const QString page = dir.filePath("lang.html");
+    writeFileAtomic(page.toStdString(),
+                    "<h1>Teil 1</h1><div style='height:3000px'></div><h2 id=teil2>Teil 2</h2>");
+    const std::string file = QUrl::fromLocalFile(page).toString().toStdString();
+    a.controller->tour().lists().assign({{file, "0;0;", "eins"}, {file + "#teil2", "0;0;", "zwei"}});
+    a.controller->player().intervalChanged("1");
+    a.click("Command4");
+    ASSERT_TRUE(waitFor([&] { return !a.messages.shown.empty(); }, 8000))
+        << "the tour hangs at row " << a.controller->tour().table().pos();
+    EXPECT_EQ(a.messages.shown[0].text, "> TOUR BEENDET! <");
 }
 
 TEST(MainWindow, theSlideShowFormatIsTakenWhenItsBoxLosesTheFocusAndAClosedDialogStartsAfresh) {

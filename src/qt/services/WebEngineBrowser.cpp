@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/services/WebEngineBrowser.h"
 
+#include "qt/services/BrowserPage.h"
 #include "qt/services/CaptureOverlay.h"
 #include "qt/services/LocalFileGuard.h"
 #include "qt/services/LocalPages.h"
@@ -29,10 +30,20 @@ QUrl toUrl(const std::string& address) {
                                                         : QUrl::fromUserInput(text));
 }
 
+// Whether the engine moves to target within the shown document instead of
+// loading it: the same document with another fragment. The very same
+// address is loaded again, as a reload.
+bool withinDocument(const QUrl& shown, const QUrl& target) {
+    return target.hasFragment() && target != shown &&
+           target.adjusted(QUrl::RemoveFragment) == shown.adjusted(QUrl::RemoveFragment);
+}
+
 } // namespace
 
 WebEngineBrowser::WebEngineBrowser(QWebEngineView* view)
     : QObject(view), m_view(view), m_overlay(new CaptureOverlay(view)) {
+    auto* page = new BrowserPage(QWebEngineProfile::defaultProfile(), m_view);
+    m_view->setPage(page);
     // Local pages keep their frames, links and pictures, but no script of a
     // page reads a local file, and remote pages never reach local files.
     // (Turning off LocalContentCanAccessFileUrls would also stop the frames
@@ -45,11 +56,20 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineView* view)
     }
     connect(m_view, &QWebEngineView::loadStarted, this, &WebEngineBrowser::onLoadStarted);
     connect(m_view, &QWebEngineView::loadFinished, this, &WebEngineBrowser::onLoadFinished);
+    connect(m_view, &QWebEngineView::urlChanged, this, &WebEngineBrowser::onUrlChanged);
+    connect(page, &BrowserPage::mainFrameNavigation, this,
+            [this] { m_awaitingNavigation = false; });
+    connect(page, &BrowserPage::frameLoadStarted, this, &WebEngineBrowser::onFrameLoadStarted);
+    connect(page, &BrowserPage::frameDocumentComplete, this,
+            &WebEngineBrowser::onFrameDocumentComplete);
 }
 
 void WebEngineBrowser::navigate(const std::string& address) {
+    const QUrl url = toUrl(address);
     m_readyState = kLoading;
-    m_view->setUrl(toUrl(address));
+    m_awaitingNavigation = true;
+    m_sameDocumentTarget = withinDocument(m_view->url(), url) ? url : QUrl();
+    m_view->setUrl(url);
 }
 
 void WebEngineBrowser::goBack() {
@@ -118,6 +138,8 @@ void WebEngineBrowser::setListener(rovanta::BrowserListener* listener) {
 
 void WebEngineBrowser::onLoadStarted() {
     m_readyState = kLoading;
+    m_awaitingNavigation = false;
+    m_sameDocumentTarget.clear(); // a document is loaded after all
     qCInfo(lcBrowser) << "DownloadBegin";
     if (m_listener != nullptr) {
         m_listener->downloadBegin();
@@ -125,6 +147,51 @@ void WebEngineBrowser::onLoadStarted() {
 }
 
 void WebEngineBrowser::onLoadFinished(bool ok) {
+    if (m_awaitingNavigation) {
+        // The end of the load that navigate() replaced: the new address is
+        // not loaded yet.
+        qCInfo(lcBrowser) << "LoadFinished of the replaced page ignored";
+        return;
+    }
+    complete(ok);
+}
+
+void WebEngineBrowser::onUrlChanged(const QUrl& url) {
+    if (m_readyState == kLoading) {
+        if (!m_sameDocumentTarget.isEmpty() && url == m_sameDocumentTarget) {
+            // A move within the document is complete once the address shows it.
+            m_awaitingNavigation = false;
+            m_sameDocumentTarget.clear();
+            if (m_listener != nullptr) {
+                m_listener->downloadBegin();
+            }
+            complete(true);
+        }
+        return;
+    }
+    // Nothing is loading: the page moved within itself (a link to a
+    // fragment, history.pushState); the address box follows.
+    if (m_listener != nullptr) {
+        m_listener->documentComplete(locationUrl());
+    }
+}
+
+void WebEngineBrowser::onFrameLoadStarted(const QUrl& url) {
+    qCInfo(lcBrowser) << "DownloadBegin (frame)" << url.toString();
+    if (m_listener != nullptr) {
+        m_listener->downloadBegin();
+    }
+}
+
+void WebEngineBrowser::onFrameDocumentComplete(const QUrl& url) {
+    qCInfo(lcBrowser) << "DocumentComplete (frame)" << url.toString();
+    if (m_listener != nullptr) {
+        m_listener->downloadComplete();
+        m_listener->documentComplete(url.toString().toStdString());
+    }
+}
+
+void WebEngineBrowser::complete(bool ok) {
     // A failed load shows an error page and counts as finished too.
     m_readyState = kComplete;
     const std::string url = locationUrl();

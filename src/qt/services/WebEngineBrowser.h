@@ -4,6 +4,7 @@
 #include "platform/Browser.h"
 
 #include <QObject>
+#include <QUrl>
 
 class CaptureOverlay;
 class QWebEngineView;
@@ -36,9 +37,21 @@ public:
 private:
     void onLoadStarted();
     void onLoadFinished(bool ok);
+    void onUrlChanged(const QUrl& url);
+    void onFrameLoadStarted(const QUrl& url);
+    void onFrameDocumentComplete(const QUrl& url);
+    // The document has loaded (or failed): ready, and the listener is told.
+    void complete(bool ok);
 
     QWebEngineView* m_view;
     CaptureOverlay* m_overlay;
     rovanta::BrowserListener* m_listener = nullptr;
     int m_readyState = rovanta::Browser::kComplete;
+    // navigate() was called and the engine has not yet taken the navigation
+    // up: a load that ends meanwhile is the one it replaced, not this one.
+    bool m_awaitingNavigation = false;
+    // The address of a navigation that only moves within the shown document
+    // (another fragment): the engine loads nothing and reports only the
+    // changed address, which completes it.
+    QUrl m_sameDocumentTarget;
 };
