@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWebEngineView>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -52,9 +53,19 @@ QString startFolder(const QString& programDir) {
     return folder;
 }
 
-// True when the file can be opened for reading.
+// True when the path is a file that can be opened for reading (a folder
+// opens too, but holds no tour).
 bool readable(const std::string& path) {
-    return std::ifstream(path, std::ios::binary).is_open();
+    std::error_code error;
+    return !std::filesystem::is_directory(path, error) &&
+           std::ifstream(path, std::ios::binary).is_open();
+}
+
+// The folder the program was started in; empty when it is gone.
+std::string callerFolder() {
+    std::error_code error;
+    const auto folder = std::filesystem::current_path(error);
+    return error ? std::string() : folder.string();
 }
 
 // Answers --help, --version and a line that cannot be used; the exit
@@ -128,7 +139,7 @@ void openTourWhenShown(MainWindow& window, rovanta::MainController& controller, 
 
 int main(int argc, char* argv[]) {
     const rovanta::CommandLine line =
-        rovanta::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        rovanta::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), callerFolder());
     if (const std::optional<int> status = answerBeforeStart(line)) {
         return *status;
     }
@@ -151,7 +162,7 @@ int main(int argc, char* argv[]) {
 
     // An unattended run prints its messages, answers them itself and ends
     // with the tour; its report follows the steps.
-    rovanta::UnattendedMessages printedMessages(std::cout, line.allowLocalFiles);
+    rovanta::UnattendedMessages printedMessages(std::cout);
     ShellOverrides overrides;
     if (line.unattended) {
         overrides.messages = &printedMessages;
@@ -164,6 +175,9 @@ int main(int argc, char* argv[]) {
     const QString programDir = QApplication::applicationDirPath();
     const QString startDir = startFolder(programDir);
     std::unique_ptr<SignalNotifier> stopSignals;
+    if (line.allowLocalFiles) {
+        controller.interpreter().allowLocalFilesForThisRun();
+    }
     if (line.unattended) {
         controller.player().setObserver(&run);
         stopSignals = std::make_unique<SignalNotifier>(

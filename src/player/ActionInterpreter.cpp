@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "player/ActionInterpreter.h"
 
+#include "files/FileHelpers.h"
 #include "form/MainForm.h"
 #include "platform/AppControl.h"
 #include "platform/Browser.h"
@@ -10,7 +11,6 @@
 #include "player/KeyTyping.h"
 #include "tour/TourTable.h"
 #include "util/Cp1252.h"
-#include "files/FileHelpers.h"
 #include "util/PathHelpers.h"
 
 namespace rovanta {
@@ -39,6 +39,9 @@ void ActionInterpreter::setTourOrigin(TourOrigin origin) {
 }
 
 bool ActionInterpreter::mayUseLocalFiles() {
+    if (m_allowedForRun) {
+        return true;
+    }
     if (!m_origin.fromWeb && m_origin.fromFile && m_origin.trusted && m_origin.trusted()) {
         m_origin.fromFile = false; // the user's own tour
     }

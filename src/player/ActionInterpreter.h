@@ -51,11 +51,11 @@ public:
     // first file token. The file's trust and names are worked out only
     // then, so loading a tour costs nothing for it.
     struct TourOrigin {
-        bool fromWeb = false;  // fetched from a web address: asked each run
-        bool fromFile = false; // a tour file: asked once unless trusted
-        std::function<bool()> trusted;       // the user saved or allowed this file
-        std::function<std::string()> names;  // the files and folders its tokens name
-        std::function<void()> trust;         // remembers the file once allowed
+        bool fromWeb = false;               // fetched from a web address: asked each run
+        bool fromFile = false;              // a tour file: asked once unless trusted
+        std::function<bool()> trusted;      // the user saved or allowed this file
+        std::function<std::string()> names; // the files and folders its tokens name
+        std::function<void()> trust;        // remembers the file once allowed
     };
 
     ActionInterpreter(InterpreterServices services, TourTable& table, MainForm& form);
@@ -77,6 +77,9 @@ public:
     void setTourOrigin(TourOrigin origin);
     // Marks whether the tour's text came from a web address.
     void setTourFromWeb(bool fromWeb) { setTourOrigin({fromWeb, false, {}, {}, {}}); }
+    // --allow-local-files: every tour of this run may read and write local
+    // files without the question; nothing is remembered for later runs.
+    void allowLocalFilesForThisRun() { m_allowedForRun = true; }
     // Forgets the answer of the local-file question (a new tour run asks again).
     void resetLocalFileAnswer() { m_localFiles = LocalFiles::Unasked; }
 
@@ -108,6 +111,7 @@ private:
     std::int16_t m_loopCnt = 1;
     TourOrigin m_origin;
     LocalFiles m_localFiles = LocalFiles::Unasked;
+    bool m_allowedForRun = false;
     std::int64_t m_deadline = 0; // when the last wait was due to end
     LifeToken m_life = std::make_shared<int>(0);
 };

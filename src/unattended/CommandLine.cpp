@@ -16,9 +16,18 @@ std::optional<int> seconds(const std::string& text) {
     return value;
 }
 
+// The path as seen from folder: a relative one is joined to it.
+std::string fromFolder(const std::string& path, const std::string& folder) {
+    if (path.empty() || path.front() == '/' || folder.empty()) {
+        return path;
+    }
+    return folder.back() == '/' ? folder + path : folder + "/" + path;
+}
+
 } // namespace
 
-CommandLine parseCommandLine(const std::vector<std::string>& args) {
+CommandLine parseCommandLine(const std::vector<std::string>& args,
+                             const std::string& callerFolder) {
     CommandLine line;
     for (std::size_t i = 0; i < args.size() && line.error.empty(); ++i) {
         const std::string& arg = args[i];
@@ -61,10 +70,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             line.error = "nur eine Tour-Datei erlaubt: " + arg;
         }
     }
+    for (std::string* path : {&line.tourFile, &line.reportFile, &line.checkFile}) {
+        *path = fromFolder(*path, callerFolder);
+    }
     // An unattended run plays its tour: nobody is there to start it.
     line.play = line.play || line.unattended;
-    if (line.error.empty() && line.play && line.tourFile.empty() && !line.help &&
-        !line.version) {
+    if (line.error.empty() && line.play && line.tourFile.empty() && !line.help && !line.version) {
         line.error = line.unattended ? "unbeaufsichtigt braucht eine Tour-Datei"
                                      : "--play braucht eine Tour-Datei";
     }
@@ -80,9 +91,11 @@ std::string usageText() {
            "  --headless           ohne Bildschirm abspielen (schließt --unattended ein)\n"
            "  --unattended         unbeaufsichtigt: Meldungen auf die Standardausgabe,\n"
            "                       Antwort mit der sicheren Vorgabe, Ende mit der Tour\n"
-           "  --timeout SEKUNDEN   Abbruch, wenn eine Seite so lange nicht bereit ist\n"
+           "  --timeout SEKUNDEN   Abbruch, wenn ein Schritt (Seite und Aktionstext) so lange\n"
+           "                       nicht endet\n"
            "  --report DATEI       JUnit-Bericht mit einem Testfall je Schritt\n"
-           "  --allow-local-files  Dateizugriffe der Tour ohne Rückfrage erlauben\n"
+           "  --allow-local-files  Dateizugriffe der Tour ohne Rückfrage erlauben, nur für\n"
+           "                       diesen Lauf, auch im Fenster (nichts wird gemerkt)\n"
            "  --check TOURDATEI    prüfen, was der Player nicht wie geschrieben tut\n"
            "  --help               diese Hilfe\n"
            "  --version            die Version\n"
@@ -92,7 +105,7 @@ std::string usageText() {
            "  1    --check hat etwas gefunden\n"
            "  2    falscher Aufruf\n"
            "  3    Zeitüberschreitung (--timeout)\n"
-           "  4    Tour-Datei fehlt oder ist nicht lesbar (unbeaufsichtigt)\n"
+           "  4    Tour-Datei fehlt, ist ein Ordner oder nicht lesbar (unbeaufsichtigt)\n"
            "  128+N  durch Signal N beendet\n";
 }
 

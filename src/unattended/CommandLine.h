@@ -19,21 +19,25 @@ enum ExitStatus : int {
 
 // What the command line asks for.
 struct CommandLine {
-    std::string tourFile;      // the tour to open; empty for none
-    bool play = false;         // --play: start it
-    bool headless = false;     // --headless: no display, synthetic input
-    bool unattended = false;   // --unattended, also implied by --headless
-    bool allowLocalFiles = false; // --allow-local-files
+    std::string tourFile;              // the tour to open; empty for none
+    bool play = false;                 // --play: start it
+    bool headless = false;             // --headless: no display, synthetic input
+    bool unattended = false;           // --unattended, also implied by --headless
+    bool allowLocalFiles = false;      // --allow-local-files
     std::optional<int> timeoutSeconds; // --timeout SECONDS
-    std::string reportFile;    // --report FILE
-    std::string checkFile;     // --check FILE: check the tour, play nothing
-    bool help = false;         // --help
-    bool version = false;      // --version
-    std::string error;         // why the line cannot be used; empty when it can
+    std::string reportFile;            // --report FILE
+    std::string checkFile;             // --check FILE: check the tour, play nothing
+    bool help = false;                 // --help
+    bool version = false;              // --version
+    std::string error;                 // why the line cannot be used; empty when it can
 };
 
-// Reads the arguments after the program's name.
-CommandLine parseCommandLine(const std::vector<std::string>& args);
+// Reads the arguments after the program's name. Relative paths (the tour,
+// --report, --check) are taken from callerFolder, the folder the program was
+// started in, as every command-line tool takes them (start-up later makes
+// another folder current); an empty callerFolder leaves them as given.
+CommandLine parseCommandLine(const std::vector<std::string>& args,
+                             const std::string& callerFolder = {});
 
 // The text --help prints.
 std::string usageText();

@@ -25,14 +25,30 @@ std::string xmlEscape(const std::string& text) {
     out.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
-        case '\t': out += "&#9;"; break;
-        case '\n': out += "&#10;"; break;
-        case '\r': out += "&#13;"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        case '\t':
+            out += "&#9;";
+            break;
+        case '\n':
+            out += "&#10;";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
         default:
             out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
         }
@@ -69,8 +85,8 @@ std::string RunReport::junitXml(std::int64_t nowMs) const {
         }
         cases += "    <testcase classname=\"" + xmlEscape(m_suite) + "\" name=\"" +
                  xmlEscape(name) + "\" time=\"" + seconds(took) + "\">\n";
-        cases += "      <properties>\n" + property("address", s.address) +
-                 property("action", s.action);
+        cases +=
+            "      <properties>\n" + property("address", s.address) + property("action", s.action);
         if (s.readyMs) {
             cases += property("ready_after", seconds(*s.readyMs - s.startMs));
         }
@@ -82,9 +98,9 @@ std::string RunReport::junitXml(std::int64_t nowMs) const {
         cases += "    </testcase>\n";
     }
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites>\n  <testsuite name=\"" +
-           xmlEscape(m_suite) + "\" tests=\"" + std::to_string(m_steps.size()) +
-           "\" failures=\"" + std::to_string(failures) + "\" errors=\"0\" time=\"" +
-           seconds(total) + "\">\n" + cases + "  </testsuite>\n</testsuites>\n";
+           xmlEscape(m_suite) + "\" tests=\"" + std::to_string(m_steps.size()) + "\" failures=\"" +
+           std::to_string(failures) + "\" errors=\"0\" time=\"" + seconds(total) + "\">\n" + cases +
+           "  </testsuite>\n</testsuites>\n";
 }
 
 } // namespace rovanta

@@ -13,14 +13,14 @@ namespace rovanta {
 class RunReport {
 public:
     struct Step {
-        int entry = 0;           // 1-based entry number
+        int entry = 0; // 1-based entry number
         std::string hint;
         std::string address;
-        std::string action;      // the entry's position and action text
-        std::int64_t startMs = 0;               // when the step took up the entry
-        std::optional<std::int64_t> readyMs;    // when its page was ready
-        std::optional<std::int64_t> endMs;      // when the step ended
-        std::string failure;     // why it failed; empty when it did not
+        std::string action;                  // the entry's position and action text
+        std::int64_t startMs = 0;            // when the step took up the entry
+        std::optional<std::int64_t> readyMs; // when its page was ready
+        std::optional<std::int64_t> endMs;   // when the step ended
+        std::string failure;                 // why it failed; empty when it did not
     };
 
     explicit RunReport(std::string suiteName) : m_suite(std::move(suiteName)) {}

@@ -8,8 +8,7 @@
 
 namespace rovanta {
 
-UnattendedRun::UnattendedRun(Settings settings, Clock& clock, AppControl& app,
-                             std::ostream& errors)
+UnattendedRun::UnattendedRun(Settings settings, Clock& clock, AppControl& app, std::ostream& errors)
     : m_settings(std::move(settings)), m_clock(clock), m_app(app), m_errors(errors),
       m_report(m_settings.tourFile) {}
 
@@ -18,20 +17,37 @@ void UnattendedRun::stepWaiting(int pos, const std::string& address, const std::
     if (m_ended) {
         return;
     }
-    const std::int64_t now = m_clock.nowMs();
-    RunReport::Step& step = m_report.open(pos, address, now);
+    const std::size_t before = m_report.steps().size();
+    RunReport::Step& step = m_report.open(pos, address, m_clock.nowMs());
     step.hint = hint;
     step.action = action;
-    if (!m_settings.timeoutSeconds) {
+    if (m_settings.timeoutSeconds && m_report.steps().size() > before) {
+        // The whole step is bounded, the wait for its page and its action
+        // text alike: a long text or a "~G" loop ends the run too.
+        const std::size_t index = m_report.steps().size() - 1;
+        m_clock.callAfter(*m_settings.timeoutSeconds * 1000,
+                          [this, index, life = std::weak_ptr<int>(m_life)] {
+                              if (!life.expired()) {
+                                  stepTimedOut(index);
+                              }
+                          });
+    }
+}
+
+void UnattendedRun::stepTimedOut(std::size_t index) {
+    if (m_ended || index + 1 != m_report.steps().size()) {
+        return; // the run has moved on
+    }
+    RunReport::Step& step = *m_report.current();
+    if (step.endMs) {
         return;
     }
-    const std::int64_t waited = now - step.startMs;
-    if (waited >= std::int64_t{*m_settings.timeoutSeconds} * 1000) {
-        step.failure = "Seite nach " + std::to_string(*m_settings.timeoutSeconds) +
-                       " s nicht bereit: Eintrag " + std::to_string(pos) + ", " + address;
-        m_errors << "Zeitüberschreitung: " << step.failure << std::endl;
-        finish(kExitTimeout);
-    }
+    const std::string seconds = std::to_string(*m_settings.timeoutSeconds);
+    step.failure = (step.readyMs ? "Schritt nach " + seconds + " s nicht beendet: Eintrag "
+                                 : "Seite nach " + seconds + " s nicht bereit: Eintrag ") +
+                   std::to_string(step.entry) + ", " + step.address;
+    m_errors << "Zeitüberschreitung: " << step.failure << std::endl;
+    finish(kExitTimeout);
 }
 
 void UnattendedRun::stepReady(int pos) {

@@ -4,6 +4,8 @@
 #include "player/StepObserver.h"
 #include "unattended/RunReport.h"
 
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -14,8 +16,8 @@ class AppControl;
 class Clock;
 
 // A run nobody watches: it ends the program at the end of the tour, ends it
-// with kExitTimeout when a page is not ready in time, and keeps the report
-// of the played steps written.
+// with kExitTimeout when a step (its page and its action text) does not end
+// in time, and keeps the report of the played steps written.
 class UnattendedRun : public StepObserver {
 public:
     struct Settings {
@@ -41,6 +43,9 @@ public:
 
 private:
     void writeReport();
+    // The time-out of the step at index fell due: ends the run unless that
+    // step has ended.
+    void stepTimedOut(std::size_t index);
 
     Settings m_settings;
     Clock& m_clock;
@@ -49,6 +54,7 @@ private:
     RunReport m_report;
     int m_status = 0;
     bool m_ended = false;
+    std::shared_ptr<int> m_life = std::make_shared<int>(0); // ends pending time-outs
 };
 
 } // namespace rovanta

@@ -276,6 +276,15 @@ TEST_F(TourFilesTest, aTourFromElsewhereAsksOnceBeforeItsFileTokensUntilSavedOrA
     writeFileAtomic(dir.file("t.txt"), text + "=\r\n0;0\r\n?\r\n"); // changed: asks again
     EXPECT_EQ(loadAndRun(MessageResult::No), 1u);
 
+    // --allow-local-files: allowed for the run unasked, and not remembered.
+    const std::string other = text + "=\r\n0;0\r\nanders\r\n";
+    writeFileAtomic(dir.file("t.txt"), other);
+    std::filesystem::remove(dir.file("out.txt"));
+    rig.interpreter.allowLocalFilesForThisRun();
+    EXPECT_EQ(loadAndRun(MessageResult::No), 0u);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("out.txt")));
+    EXPECT_FALSE(rig.trusted.isTrusted(other));
+
     // A tour saved here is the user's own.
     rig.tourFiles.save();
     EXPECT_EQ(loadAndRun(MessageResult::No), 0u);

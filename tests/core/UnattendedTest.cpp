@@ -29,6 +29,13 @@ TEST(CommandLine, readsTheOptionsAndRefusesWhatItCannotUse) {
     EXPECT_FALSE(plain.play || plain.unattended);
     EXPECT_TRUE(parseCommandLine({"--help"}).help);
     EXPECT_EQ(parseCommandLine({"--check", "t.txt"}).checkFile, "t.txt");
+    // Relative paths are the caller's, whatever folder start-up makes current.
+    const CommandLine caller = parseCommandLine(
+        {"--report", "r.xml", "--check", "../c.txt", "sub/t.txt"}, "/home/u");
+    EXPECT_EQ(caller.reportFile, "/home/u/r.xml");
+    EXPECT_EQ(caller.checkFile, "/home/u/../c.txt");
+    EXPECT_EQ(caller.tourFile, "/home/u/sub/t.txt");
+    EXPECT_EQ(parseCommandLine({"/abs/t.txt"}, "/home/u").tourFile, "/abs/t.txt");
     EXPECT_TRUE(parseCommandLine({}).error.empty());
 
     for (const std::vector<std::string>& bad :
@@ -41,21 +48,13 @@ TEST(CommandLine, readsTheOptionsAndRefusesWhatItCannotUse) {
 
 TEST(UnattendedMessages, printsEachBoxAndAnswersWithItsSafeDefault) {
     std::ostringstream out;
-    UnattendedMessages strict(out, false);
-    UnattendedMessages allowing(out, true);
+    UnattendedMessages strict(out);
     const Message local{ActionInterpreter::kLocalFilesQuestion, "Rovanta", MessageIcon::Question,
                         MessageButtons::YesNo};
     EXPECT_EQ(strict.show({"> TOUR BEENDET! <", "Kelmio"}), MessageResult::Ok);
     EXPECT_EQ(strict.show({"Laufwerk?", "T", MessageIcon::Warning, MessageButtons::OkCancel}),
               MessageResult::Cancel);
     EXPECT_EQ(strict.show(local), MessageResult::No);
-    EXPECT_EQ(allowing.show(local), MessageResult::Yes);
-    const Message foreign{std::string(ActionInterpreter::kForeignTourQuestion) + "\n  lesen: a",
-                          "Rovanta", MessageIcon::Question, MessageButtons::YesNo};
-    EXPECT_EQ(strict.show(foreign), MessageResult::No);
-    EXPECT_EQ(allowing.show(foreign), MessageResult::Yes);
-    EXPECT_EQ(allowing.show({"Sonst?", "T", MessageIcon::Question, MessageButtons::YesNo}),
-              MessageResult::No);
     EXPECT_THAT(out.str(), HasSubstr("Kelmio: > TOUR BEENDET! <\n"));
 }
 
@@ -98,6 +97,17 @@ TEST_F(Run, aPageThatIsNeverReadyEndsTheRunAtItsTimeOut) {
     EXPECT_THAT(xml, HasSubstr("<failure type=\"timeout\""));
     rig.clock.advance(10'000); // later retests change nothing
     EXPECT_EQ(rig.app.quitRequests, 1);
+}
+
+TEST_F(Run, aStepWhoseActionTextOutlastsTheTimeOutEndsTheRun) {
+    rig.loadPagesAfter(300);
+    // A hundred letters take ten seconds.
+    start(5, {{"a.html", "0;0;" + std::string(100, 'a'), "Lang"}, {"b.html", "0;0;", "Nie"}});
+    rig.clock.runUntil([&] { return rig.app.quitRequests > 0; }, 60'000);
+    EXPECT_EQ(run->status(), kExitTimeout);
+    EXPECT_EQ(rig.clock.nowMs() - run->report().steps()[0].startMs, 5'000);
+    EXPECT_THAT(errors.str(), HasSubstr("Schritt nach 5 s nicht beendet: Eintrag 1, "));
+    EXPECT_THAT(report(), HasSubstr("<failure type=\"timeout\""));
 }
 
 TEST_F(Run, aTourThatEndsWritesOneCasePerPlayedStepAndEndsWithStatusZero) {

@@ -87,4 +87,42 @@ wait "$PID" || STATUS=$?
 PID=""
 [[ $STATUS -eq 143 ]] || fail "SIGTERM must end the run with 143, got $STATUS"
 grep -q 'name="Eintrag 1: Steht"' "$WORK/stopped.xml" || fail "no report after SIGTERM: $(tail -5 "$WORK/stopped.log")"
+# The first keys of the first entry go into the field the page focuses
+# itself (autofocus); the report lands where the caller is, not in the
+# program's folder; nothing allowed for the run is remembered.
+printf '<form><input id="f0" autofocus><input id="f1"></form>' >"$WORK/auto.html"
+printf '%s\r\n' "19200/15000" "01" "$WORK/auto.html" \
+  "0;0;xyz~Tabc~S:($WORK/o0.txt|0)~S:($WORK/o1.txt|1)~Q" "Autofokus" >"$WORK/auto.txt"
+mkdir -p "$WORK/caller"
+STATUS=$(cd "$WORK/caller" && status_of nodisplay timeout 60 "$EXE" --headless \
+  --allow-local-files --report rel.xml ../auto.txt)
+[[ $STATUS -eq 0 ]] || fail "the autofocus tour ended with status $STATUS"
+check_file "$WORK/o0.txt" "xyz"
+check_file "$WORK/o1.txt" "abc"
+[[ -f "$WORK/caller/rel.xml" ]] || fail "--report rel.xml was not written into the caller's folder"
+[[ ! -s "$HOME/.local/state/rovanta/trusted-tours" ]] ||
+  fail "--allow-local-files trusted the tour for later runs"
+[[ "$(status_of nodisplay "$EXE" --headless "$WORK")" == 4 ]] || fail "a folder as tour must exit 4"
+
+# Random and truncated tour files end with a defined status, every step
+# within the time-out: --timeout bounds each whole step, page and action.
+python3 -c '
+import random, sys
+for seed in (1, 2):
+    r = random.Random(seed)
+    open(f"{sys.argv[1]}/random{seed}.txt", "wb").write(r.randbytes(300000))' "$WORK"
+head -c 150 "$WORK/auto.txt" >"$WORK/truncated.txt"
+for tour in random1 random2 truncated; do
+  started=$(date +%s)
+  STATUS=$(status_of nodisplay timeout 90 "$EXE" --headless --timeout 5 \
+    --report "$WORK/$tour.xml" "$WORK/$tour.txt")
+  took=$(( $(date +%s) - started ))
+  echo "$tour: status $STATUS after $took s"
+  [[ $STATUS -eq 0 || $STATUS -eq 3 ]] || fail "$tour ended with status $STATUS"
+  python3 -c '
+import sys, xml.etree.ElementTree as t
+times = [float(c.get("time")) for c in t.parse(sys.argv[1]).iter("testcase")]
+sys.exit(0 if all(x <= 5.2 for x in times) else f"a step took {max(times)} s")' "$WORK/$tour.xml" ||
+    fail "$tour: a step outlasted the time-out"
+done
 echo "PASS: headless runs, their exit statuses and reports"

@@ -157,6 +157,14 @@ void SyntheticInput::mouseEvent(std::uint32_t flags) {
     QWidget* target = inputTarget();
     const QPointF global(m_cursor.x, m_cursor.y);
     const QPointF local = target->mapFromGlobal(global);
+    if (!target->rect().contains(local.toPoint())) {
+        // The pointer is not over the page (an entry's point 0;0 leaves it at
+        // the screen's corner): as with a real click there, the page gets
+        // nothing. A press sent to it anyway would take the focus from the
+        // field the page has focused (autofocus) and lose the first keys.
+        qCInfo(lcInput) << "Click outside the page not sent" << global;
+        return;
+    }
     QMouseEvent event(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, local, global,
                       Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
