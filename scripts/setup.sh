@@ -13,6 +13,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream man-db
   xdotool x11-xkb-utils qt6-translations-l10n
+  xserver-xorg-core xserver-xorg-video-dummy weston xwayland qt6-wayland
 )
 
 missing=()

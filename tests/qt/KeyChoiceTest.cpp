@@ -16,16 +16,17 @@ using Context = std::unique_ptr<xkb_context, decltype(&xkb_context_unref)>;
 using KeymapPtr = std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)>;
 using State = std::unique_ptr<xkb_state, decltype(&xkb_state_unref)>;
 
-// A keymap compiled from the system's layout data, as an X server has it.
+// A keymap compiled from the system's layout data, as an X server has it,
+// with one of its groups active.
 struct Layout {
-    explicit Layout(const char* name) {
+    explicit Layout(const char* name, std::uint32_t activeGroup = 0) : group(activeGroup) {
         const xkb_rule_names names{"evdev", "pc105", name, "", ""};
         keymap.reset(xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
     }
     // The modifier that the Num_Lock key locks.
     std::uint32_t numLockMask() const {
         State state(xkb_state_new(keymap.get()), xkb_state_unref);
-        const auto choice = chooseKey(keymapFromXkb(keymap.get()), XKB_KEY_Num_Lock, 0);
+        const auto choice = chooseKey(keymapFromXkb(keymap.get(), group), XKB_KEY_Num_Lock, 0);
         if (!choice) {
             return 0;
         }
@@ -44,19 +45,21 @@ struct Layout {
             }
         }
         State state(xkb_state_new(keymap.get()), xkb_state_unref);
-        xkb_state_update_mask(state.get(), held, 0, locked, 0, 0, 0);
+        xkb_state_update_mask(state.get(), held, 0, locked, 0, 0, group);
         return xkb_state_key_get_one_sym(state.get(), choice.keycode);
     }
 
     Context context{xkb_context_new(XKB_CONTEXT_NO_FLAGS), xkb_context_unref};
     KeymapPtr keymap{nullptr, xkb_keymap_unref};
+    std::uint32_t group = 0;
 };
 
 } // namespace
 
 // Every code the player types arrives as its character on the US and the
 // German layout, with NumLock on and off; capitals come with the caller's
-// Shift. The French layout, whose digits need Shift, checks held modifiers.
+// Shift. The French layout, whose digits need Shift, checks held modifiers;
+// two layouts with the second active type from the second.
 TEST(KeyChoice, theTypingTableArrivesAsItselfOnUsGermanAndFrenchLayouts) {
     struct Typed {
         std::uint8_t vk;
@@ -78,10 +81,12 @@ TEST(KeyChoice, theTypingTableArrivesAsItselfOnUsGermanAndFrenchLayouts) {
                                {111, XKB_KEY_KP_Divide, false},
                                {9, XKB_KEY_Tab, false},
                                {13, XKB_KEY_Return, false}});
-    for (const char* name : {"us", "de", "fr"}) {
-        const Layout layout(name);
+    const std::vector<std::pair<const char*, std::uint32_t>> layouts = {
+        {"us", 0}, {"de", 0}, {"fr", 0}, {"us,de", 1}, {"de,us", 1}};
+    for (const auto& [name, group] : layouts) {
+        const Layout layout(name, group);
         ASSERT_NE(layout.keymap, nullptr) << name;
-        const Keymap map = keymapFromXkb(layout.keymap.get());
+        const Keymap map = keymapFromXkb(layout.keymap.get(), group);
         const auto shift = chooseKey(map, XKB_KEY_Shift_L, 0);
         ASSERT_TRUE(shift.has_value());
         const std::uint32_t shiftMask = map.modifierKeys.at(0).mask;

@@ -16,29 +16,48 @@ namespace {
     return static_cast<::Display*>(display);
 }
 
-// The keyboard layout the X server uses now; empty when it cannot be read.
-rovanta::keys::Keymap liveKeymap(::Display* display) {
-    rovanta::keys::Keymap map;
+// Each layout group of the keyboard the X server uses now; empty when it
+// cannot be read.
+std::vector<rovanta::keys::Keymap> liveKeymaps(::Display* display) {
+    std::vector<rovanta::keys::Keymap> maps;
     xcb_connection_t* connection = XGetXCBConnection(display);
     if (connection == nullptr ||
         xkb_x11_setup_xkb_extension(
             connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
             XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr, nullptr) == 0) {
-        return map;
+        return maps;
     }
     const std::int32_t device = xkb_x11_get_core_keyboard_device_id(connection);
     xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
     if (device < 0 || context == nullptr) {
         xkb_context_unref(context);
-        return map;
+        return maps;
     }
     if (xkb_keymap* keymap = xkb_x11_keymap_new_from_device(context, connection, device,
                                                             XKB_KEYMAP_COMPILE_NO_FLAGS)) {
-        map = rovanta::keys::keymapFromXkb(keymap);
+        for (xkb_layout_index_t group = 0; group < xkb_keymap_num_layouts(keymap); ++group) {
+            maps.push_back(rovanta::keys::keymapFromXkb(keymap, group));
+        }
         xkb_keymap_unref(keymap);
     }
     xkb_context_unref(context);
-    return map;
+    return maps;
+}
+
+// Asks the X server to report changes of the keyboard's layouts (setxkbmap,
+// a new keyboard) on this connection; the XKB event code, or -1.
+int watchLayoutChanges(::Display* display) {
+    int opcode = 0;
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = XkbMajorVersion;
+    int minor = XkbMinorVersion;
+    if (!XkbQueryExtension(display, &opcode, &eventBase, &errorBase, &major, &minor)) {
+        return -1;
+    }
+    const unsigned long events = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
+    XkbSelectEvents(display, XkbUseCoreKbd, events, events);
+    return eventBase;
 }
 
 } // namespace
@@ -60,22 +79,42 @@ std::unique_ptr<XTestBackend> XTestBackend::open() {
 }
 
 XTestBackend::XTestBackend(void* display)
-    : m_display(display), m_keymap(liveKeymap(dpy(display))) {}
+    : m_display(display), m_xkbEvent(watchLayoutChanges(dpy(display))),
+      m_keymaps(liveKeymaps(dpy(display))) {}
+
+void XTestBackend::followLayoutChanges() {
+    bool changed = false;
+    while (XPending(dpy(m_display)) > 0) {
+        XEvent event;
+        XNextEvent(dpy(m_display), &event);
+        changed = changed || (m_xkbEvent >= 0 && event.type == m_xkbEvent);
+    }
+    if (changed) {
+        m_keymaps = liveKeymaps(dpy(m_display));
+    }
+}
 
 XTestBackend::~XTestBackend() {
     XCloseDisplay(dpy(m_display));
 }
 
 std::optional<rovanta::keys::KeyChoice> XTestBackend::choose(std::uint8_t virtualKey) {
+    followLayoutChanges();
+    // The layout group active now (the user may have switched to another
+    // layout) and the locked modifiers decide the key.
     XkbStateRec state{};
-    const unsigned locked =
-        XkbGetState(dpy(m_display), XkbUseCoreKbd, &state) == Success ? state.locked_mods : 0;
+    const bool known = XkbGetState(dpy(m_display), XkbUseCoreKbd, &state) == Success;
+    const unsigned locked = known ? state.locked_mods : 0;
+    const std::size_t group = known ? state.group : 0;
+    static const rovanta::keys::Keymap kNone;
+    const rovanta::keys::Keymap& keymap =
+        m_keymaps.empty() ? kNone : m_keymaps[group % m_keymaps.size()];
     for (const std::uint32_t sym : rovanta::keys::keysymsForVirtualKey(virtualKey)) {
-        if (auto choice = rovanta::keys::chooseKey(m_keymap, sym, locked)) {
+        if (auto choice = rovanta::keys::chooseKey(keymap, sym, locked)) {
             return choice;
         }
         // Without a readable layout, the plain key of the keysym.
-        if (m_keymap.keys.empty()) {
+        if (keymap.keys.empty()) {
             if (const KeyCode code = XKeysymToKeycode(dpy(m_display), sym); code != 0) {
                 return rovanta::keys::KeyChoice{code, {}};
             }

@@ -33,13 +33,17 @@ public:
 
 private:
     explicit XTestBackend(void* display);
-    // The key and modifiers for a code under the current lock state.
+    // The key and modifiers for a code in the active layout group under the
+    // current lock state.
     std::optional<rovanta::keys::KeyChoice> choose(std::uint8_t virtualKey);
+    // Reads the layouts anew when the X server reported a change of them.
+    void followLayoutChanges();
     // Sends one key event and notes which keys are down.
     void fake(std::uint32_t keycode, bool down);
 
     void* m_display; // the X11 Display, opaque to this header
-    rovanta::keys::Keymap m_keymap;
+    int m_xkbEvent;  // the XKB event code on this connection, -1 without XKB
+    std::vector<rovanta::keys::Keymap> m_keymaps;            // one per layout group
     std::map<std::uint8_t, rovanta::keys::KeyChoice> m_held; // pressed codes, to release alike
     std::vector<std::uint32_t> m_down;                       // keycodes now down
 };
