@@ -95,6 +95,21 @@ std::optional<int> answerBeforeStart(const rovanta::CommandLine& line) {
     return std::nullopt;
 }
 
+// The window system to run on, set before the application object exists.
+// Headless: none, the windows live off screen and input is synthetic.
+// Where an X server is reachable (DISPLAY; in a Wayland session that is
+// Xwayland) the program runs on it, since only there can it type and click
+// into its page as a user does (XTest); native Wayland gives a client no
+// input injection. A QT_QPA_PLATFORM of the user's own wins.
+void choosePlatform(bool headless) {
+    if (headless) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    } else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+               !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland"); // Wayland when the X server is gone
+    }
+}
+
 } // namespace
 
 // The application's name, version and window icon.
@@ -143,16 +158,14 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = answerBeforeStart(line)) {
         return *status;
     }
-    if (line.headless) {
-        // No display: the windows live off screen, input is synthetic.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    choosePlatform(line.headless);
     // Qt WebEngine shares OpenGL contexts with the widgets; the attribute
     // must be set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     localpages::registerScheme();
     QApplication app(argc, argv);
     describeApplication();
+    qCInfo(lcUi) << "Platform" << QGuiApplication::platformName();
     if (!installGermanTranslations(app)) {
         qCWarning(lcUi) << "Qt's German translations are missing (qt6-translations-l10n)";
     }

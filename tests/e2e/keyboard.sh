@@ -9,38 +9,9 @@ set -euo pipefail
 
 source "$(dirname "$0")/xorg/start.sh"
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/folder_tour.sh"
 trap 'cleanup; stop_xorg' EXIT
 
-cp "$(dirname "$0")/pages/form.html" "$WORK/form.html"
-TABLE="abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-,/+*"
-
-# Plays a tour of the form page whose entries type their text into the
-# first field and save it to $WORK/outN.txt ("-" is an entry that waits
-# for the next); the program's log goes to $LOG.
-play() {
-  local entries=() n=0
-  for text in "$@"; do
-    n=$((n + 1))
-    if [[ "$text" == "-" ]]; then
-      entries+=("=" "0;0;" "Pause")
-    else
-      entries+=("$WORK/form.html" "900;520;$text~S:($WORK/out$n.txt|0)" "Eintrag $n")
-    fi
-  done
-  printf '%s\r\n' "19200/15000" "03" "${entries[@]}" "=" "0;0;~Q" "Ende" >"$WORK/keys.txt"
-  rm -f "$WORK"/out*.txt
-  QT_LOGGING_RULES="rovanta.ui.info=true" timeout 120 "$EXE" --play --allow-local-files \
-    "$WORK/keys.txt" >"$LOG" 2>&1 &
-  PID=$!
-}
-
-finish() {
-  local status=0
-  wait "$PID" || status=$?
-  PID=""
-  [[ $status -eq 0 ]] || fail "the program ended with status $status"
-}
+source "$(dirname "$0")/typing.sh"
 
 for layout in us de fr us,de:1 de,us:1; do
   name="${layout%%:*}"

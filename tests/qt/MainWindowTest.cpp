@@ -25,6 +25,7 @@
 #include <QListView>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
@@ -97,6 +98,25 @@ struct App {
 };
 
 } // namespace
+
+TEST(MainWindow, theWindowFitsASmallWorkAreaAndItsPanelScrolls) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    // A laptop's or a 720p virtual machine's work area, less a title bar.
+    a.window.resize(1024, 570);
+    waitFor([&] { return a.window.height() <= 570; }, 2000);
+    EXPECT_LE(a.window.minimumSizeHint().width(), 1024);
+    EXPECT_LE(a.window.minimumSizeHint().height(), 570);
+    EXPECT_EQ(a.window.size(), QSize(1024, 570));
+    // Every control of the panel stays reachable by scrolling.
+    auto* scroll = a.window.findChild<QScrollArea*>("panelScroll");
+    ASSERT_NE(scroll, nullptr);
+    QWidget* generators = a.find<QPushButton>("cmdPicTour");
+    scroll->ensureWidgetVisible(generators);
+    QApplication::processEvents();
+    EXPECT_TRUE(scroll->viewport()->rect().contains(
+        generators->mapTo(scroll->viewport(), generators->rect().center())));
+}
 
 TEST(MainWindow, everyControlCarriesItsCaption) {
     QTemporaryDir dir;

@@ -7,8 +7,8 @@
 #include "qt/windows/ControlSet.h"
 #include "qt/windows/OptionsWindow.h"
 #include "qt/windows/RecordedKey.h"
-#include "qt/windows/TourColumnFitter.h"
 #include "qt/windows/SlideShowWindow.h"
+#include "qt/windows/TourColumnFitter.h"
 #include "qt/windows/TourListModel.h"
 
 #include <QApplication>
@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyledItemDelegate>
@@ -101,7 +102,20 @@ MainWindow::MainWindow(QWidget* parent)
     outer->addWidget(buildNavigation());
 
     auto* splitter = new QSplitter(Qt::Horizontal, central);
-    splitter->addWidget(buildPanel());
+    // The panel scrolls where the screen is lower than it (a 1024×600 work
+    // area): the window never asks for more room than the screen has, which
+    // a Wayland compositor would refuse.
+    auto* panelScroll = new QScrollArea;
+    panelScroll->setObjectName(QStringLiteral("panelScroll"));
+    panelScroll->setWidget(buildPanel());
+    panelScroll->setWidgetResizable(true);
+    panelScroll->setFrameShape(QFrame::NoFrame);
+    panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panelScroll->setMinimumWidth(panelScroll->widget()->minimumWidth() +
+                                 panelScroll->verticalScrollBar()->sizeHint().width());
+    panelScroll->setMaximumWidth(panelScroll->widget()->maximumWidth() +
+                                 panelScroll->verticalScrollBar()->sizeHint().width());
+    splitter->addWidget(panelScroll);
     // The browser sits in a plain container: the capture overlay lies over
     // it there (a splitter would take the overlay as a pane of its own).
     auto* browserHost = new QWidget(splitter);
@@ -336,15 +350,14 @@ void MainWindow::recordKey(QObject* receiver, QKeyEvent* event) {
     // noted once, at the focus widget, when that lies in the browser. The
     // event goes on to the page.
     auto* widget = qobject_cast<QWidget*>(receiver);
-    if (m_controller == nullptr || !m_controller->form().state.recordingKeys ||
-        widget == nullptr || widget != QApplication::focusWidget() ||
+    if (m_controller == nullptr || !m_controller->form().state.recordingKeys || widget == nullptr ||
+        widget != QApplication::focusWidget() ||
         !(widget == m_view || m_view->isAncestorOf(widget))) {
         return;
     }
     if (const auto key = recordedKeyOf(*event)) {
-        m_controller->command([this, key = *key] {
-            m_controller->actionEditor().recordKey(key.first, key.second);
-        });
+        m_controller->command(
+            [this, key = *key] { m_controller->actionEditor().recordKey(key.first, key.second); });
     }
 }
 
