@@ -6,6 +6,7 @@
 #include "qt/Shell.h"
 #include "qt/services/CaptureOverlay.h"
 #include "qt/services/WebEngineBrowser.h"
+#include "qt/windows/DialogTable.h"
 #include "qt/windows/MainControls.h"
 #include "qt/windows/OptionsWindow.h"
 #include "qt/windows/SlideShowWindow.h"
@@ -21,6 +22,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QProcess>
@@ -172,6 +174,29 @@ TEST(MainWindow, everyControlCarriesItsCaption) {
         EXPECT_NE(matches.front()->parentWidget(), &a.window) << c.name;
         EXPECT_EQ(c.trigger == Trigger::None, c.run == nullptr) << c.name;
         EXPECT_EQ(c.route == Route::Direct, *c.direct != '\0') << c.name;
+    }
+}
+
+TEST(MainWindow, eachDialogLaysOutEveryControlOfItsTableOnce) {
+    QTemporaryDir dir;
+    App a(dir.path());
+    const std::pair<QWidget*, std::span<const DialogControl>> dialogs[] = {
+        {a.options, OptionsWindow::controls()}, {a.slideShow, SlideShowWindow::controls()}};
+    for (const auto& [dialog, controls] : dialogs) {
+        const auto layouts = dialog->findChildren<QLayout*>();
+        for (const DialogControl& c : controls) {
+            const auto matches = dialog->findChildren<QWidget*>(QString::fromUtf8(c.name));
+            ASSERT_EQ(matches.size(), 1) << c.name;
+            QWidget* w = matches.front();
+            EXPECT_TRUE(std::any_of(layouts.begin(), layouts.end(),
+                                    [w](QLayout* l) { return l->indexOf(w) >= 0; }))
+                << c.name << " is not laid out";
+            if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                EXPECT_EQ(button->text(), QString::fromUtf8(c.caption)) << c.name;
+            }
+            EXPECT_EQ(c.trigger == DialogTrigger::None, c.run == nullptr) << c.name;
+            EXPECT_EQ(c.route == Route::Direct, *c.direct != '\0') << c.name;
+        }
     }
 }
 

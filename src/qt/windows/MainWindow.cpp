@@ -164,27 +164,8 @@ QWidget* MainWindow::buildNavigation() {
     return row;
 }
 
-QWidget* MainWindow::buildPanel() {
-    auto* panel = new QWidget;
-    panel->setMinimumWidth(400);
-    panel->setMaximumWidth(520);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    // Tour file and quick tours.
-    auto* files = new QGroupBox(QStringLiteral(" Tour-Datei: "));
-    auto* filesLayout = new QGridLayout(files);
-    filesLayout->addWidget(control("TourFile"), 0, 0, 1, 3);
-    filesLayout->addWidget(control("cmdFileDlg"), 0, 3);
-    addRow(filesLayout, 1, {control("Command6"), control("Command5")});
-    auto* quick = new QHBoxLayout;
-    for (const char* name : {"cmdTB1", "cmdTB2", "cmdTB3", "cmdTB4", "cmdTB5"}) {
-        quick->addWidget(control(name));
-    }
-    filesLayout->addLayout(quick, 2, 0, 1, 4);
-    layout->addWidget(files);
-
-    // The tour list and its commands.
+// The tour list (TourURLs) and its commands.
+QWidget* MainWindow::buildTourGroup() {
     auto* tour = new QGroupBox(QStringLiteral(" Tour: "));
     auto* tourLayout = new QGridLayout(tour);
     m_tourURLs = new QTableView;
@@ -209,7 +190,30 @@ QWidget* MainWindow::buildPanel() {
     addRow(tourLayout, 3, {control("cmdEdit"), control("HoldURL")});
     tourLayout->addWidget(new QLabel(QStringLiteral("Hinweis:")), 4, 0);
     tourLayout->addWidget(control("txtHnw"), 4, 1, 1, 3);
-    layout->addWidget(tour, 1);
+    return tour;
+}
+
+QWidget* MainWindow::buildPanel() {
+    auto* panel = new QWidget;
+    panel->setMinimumWidth(400);
+    panel->setMaximumWidth(520);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    // Tour file and quick tours.
+    auto* files = new QGroupBox(QStringLiteral(" Tour-Datei: "));
+    auto* filesLayout = new QGridLayout(files);
+    filesLayout->addWidget(control("TourFile"), 0, 0, 1, 3);
+    filesLayout->addWidget(control("cmdFileDlg"), 0, 3);
+    addRow(filesLayout, 1, {control("Command6"), control("Command5")});
+    auto* quick = new QHBoxLayout;
+    for (const char* name : {"cmdTB1", "cmdTB2", "cmdTB3", "cmdTB4", "cmdTB5"}) {
+        quick->addWidget(control(name));
+    }
+    filesLayout->addLayout(quick, 2, 0, 1, 4);
+    layout->addWidget(files);
+
+    layout->addWidget(buildTourGroup(), 1);
 
     // The action editor.
     auto* keys = new QGroupBox(QStringLiteral(" 4) Tasten drücken: "));

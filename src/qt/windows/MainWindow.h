@@ -50,6 +50,7 @@ protected:
 
 private:
     QWidget* buildPanel();
+    QWidget* buildTourGroup();
     QWidget* buildNavigation();
     QWidget* control(const char* name) const;
     // Keeps the table's selection and the core's selected entry in step.
@@ -70,11 +71,11 @@ private:
     WebEngineBrowser* m_browser = nullptr;
     bool m_shownOnce = false;
     bool m_syncingSelection = false;
-    int m_loggedStep = 0; // the tour entry last written to the log
+    int m_loggedStep = 0;                  // the tour entry last written to the log
     TourColumnFitter* m_columns = nullptr; // sizes the tour table's columns
-    QPointer<QWindow> m_lastFocus; // the window that had the focus before
+    QPointer<QWindow> m_lastFocus;         // the window that had the focus before
 
-    QLineEdit* m_txtVers = nullptr;   // the title box
-    QTableView* m_tourURLs = nullptr; // the tour list (TourURLs)
+    QLineEdit* m_txtVers = nullptr;         // the title box
+    QTableView* m_tourURLs = nullptr;       // the tour list (TourURLs)
     std::unique_ptr<ControlSet> m_controls; // every other control, from the table
 };

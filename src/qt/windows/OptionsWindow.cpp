@@ -2,111 +2,184 @@
 #include "qt/windows/OptionsWindow.h"
 
 #include "app/MainController.h"
+#include "qt/windows/DialogTable.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <array>
+
+using Ctx = DialogContext;
+using Value = const DialogValue&;
+using Controller = rovanta::MainController;
+
+namespace {
+
+// Quick-tour slot K: its path (shown, never taken from typing) and the
+// command of the button that chooses its file.
+template <int K> std::string quickTourPath(Controller& c) {
+    return c.options().state().akPf[K];
+}
+template <int K> void chooseQuickTour(const Ctx& x, Value) {
+    x.controller.options().chooseQuickTour(K);
+}
+
+constexpr auto kControls =
+    std::to_array<DialogControl>(
+        {
+            {.name = "lblAutoStart", .kind = DialogKind::Label, .caption = "Autostart-Tour:"},
+            {.name = "txtAutoStart",
+             .kind = DialogKind::LineEdit,
+             .text = [](Controller& c) { return c.options().state().txtAutoStart; }},
+            {.name = "cmdSelAutoSt",
+             .kind = DialogKind::Button,
+             .caption = "...",
+             .trigger = DialogTrigger::Click,
+             .run = [](const Ctx& x, Value) { x.controller.options().chooseAutoStart(); }},
+            {.name = "AkPf1", .kind = DialogKind::LineEdit, .text = quickTourPath<1>},
+            {.name = "AkPf2", .kind = DialogKind::LineEdit, .text = quickTourPath<2>},
+            {.name = "AkPf3", .kind = DialogKind::LineEdit, .text = quickTourPath<3>},
+            {.name = "AkPf4", .kind = DialogKind::LineEdit, .text = quickTourPath<4>},
+            {.name = "AkPf5", .kind = DialogKind::LineEdit, .text = quickTourPath<5>},
+            {.name = "cmdTB1",
+             .kind = DialogKind::Button,
+             .caption = "Tour_1",
+             .trigger = DialogTrigger::Click,
+             .run = chooseQuickTour<1>},
+            {.name = "cmdTB2",
+             .kind = DialogKind::Button,
+             .caption = "Tour_2",
+             .trigger = DialogTrigger::Click,
+             .run = chooseQuickTour<2>},
+            {.name = "cmdTB3",
+             .kind = DialogKind::Button,
+             .caption = "Tour_3",
+             .trigger = DialogTrigger::Click,
+             .run = chooseQuickTour<3>},
+            {.name = "cmdTB4",
+             .kind = DialogKind::Button,
+             .caption = "Tour_4",
+             .trigger = DialogTrigger::Click,
+             .run = chooseQuickTour<4>},
+            {.name = "cmdTB5",
+             .kind = DialogKind::Button,
+             .caption = "Tour_5",
+             .trigger = DialogTrigger::Click,
+             .run = chooseQuickTour<5>},
+            {.name = "DataLok",
+             .kind = DialogKind::Radio,
+             .caption = "Lokal",
+             .trigger = DialogTrigger::Click,
+             .run = [](const Ctx& x, Value) { x.controller.options().chooseDataSource(true); },
+             .checked = [](Controller& c) { return c.form().state.dataLok; }},
+            {.name = "DataWeb",
+             .kind = DialogKind::Radio,
+             .caption = "Web",
+             .trigger = DialogTrigger::Click,
+             .run = [](const Ctx& x, Value) { x.controller.options().chooseDataSource(false); },
+             .checked = [](Controller& c) { return !c.form().state.dataLok; }},
+            // The path and the address share one spot; only one is shown.
+            {.name = "lblPfad",
+             .kind = DialogKind::Label,
+             .caption = "Pfad:",
+             .shown = [](Controller& c) { return c.options().state().pfadVisible; }},
+            {.name = "txtPfad",
+             .kind = DialogKind::LineEdit,
+             .text = [](Controller& c) { return c.options().state().txtPfad; },
+             .mirror = Mirror::UnlessEdited,
+             .shown = [](Controller& c) { return c.options().state().pfadVisible; },
+             .readOnly = true},
+            {.name = "lblURL",
+             .kind = DialogKind::Label,
+             .caption = "URL:",
+             .shown = [](Controller& c) { return c.options().state().urlVisible; }},
+            {.name = "txtURL",
+             .kind = DialogKind::LineEdit,
+             .trigger = DialogTrigger::Edit,
+             .run = [](const Ctx& x, Value v) { x.controller.options().setWebTourAddress(v.text); },
+             .text = [](Controller& c) { return c.options().state().txtURL; },
+             .mirror = Mirror::UnlessEdited,
+             .shown = [](Controller& c) { return c.options().state().urlVisible; }},
+            {.name = "cmdSetMURL",
+             .kind = DialogKind::Button,
+             .caption = "SET URL",
+             .trigger = DialogTrigger::Click,
+             .run = [](const Ctx& x, Value) { x.controller.options().setMainUrl(); }},
+            {.name = "cmdInfo",
+             .kind = DialogKind::Button,
+             .caption = "[Info]",
+             .trigger = DialogTrigger::Click,
+             .run = [](const Ctx& x, Value) { x.controller.options().info(); }},
+            {.name = "cmdClose",
+             .kind = DialogKind::Button,
+             .caption = "[sichern]",
+             .trigger = DialogTrigger::Click,
+             .run =
+                 [](const Ctx& x, Value) {
+                     x.controller.options().close();
+                     x.leave();
+                 }},
+        });
+
+} // namespace
+
+std::span<const DialogControl> OptionsWindow::controls() {
+    return kControls;
+}
 
 OptionsWindow::OptionsWindow(rovanta::MainController& controller)
-    : QWidget(nullptr, Qt::Window), m_controller(controller) {
+    : QWidget(nullptr, Qt::Window), m_controller(controller),
+      m_table(new DialogTable(controls(), this)) {
     setWindowTitle(QStringLiteral("Einstellungen"));
+    layOut();
+    m_table->bind({controller, [this] {
+                       hide();
+                       emit left();
+                   }});
+    resize(520, 420);
+}
+
+void OptionsWindow::layOut() {
+    const auto w = [this](const char* name) { return m_table->get(name); };
     auto* layout = new QVBoxLayout(this);
 
     auto* autostart = new QGridLayout;
-    auto* lblAutoStart = new QLabel(QStringLiteral("Autostart-Tour:"));
-    lblAutoStart->setObjectName(QStringLiteral("lblAutoStart"));
-    m_txtAutoStart = new QLineEdit;
-    m_txtAutoStart->setObjectName(QStringLiteral("txtAutoStart"));
-    auto* cmdSelAutoSt = button("...", "cmdSelAutoSt");
-    autostart->addWidget(lblAutoStart, 0, 0);
-    autostart->addWidget(m_txtAutoStart, 0, 1);
-    autostart->addWidget(cmdSelAutoSt, 0, 2);
+    autostart->addWidget(w("lblAutoStart"), 0, 0);
+    autostart->addWidget(w("txtAutoStart"), 0, 1);
+    autostart->addWidget(w("cmdSelAutoSt"), 0, 2);
     layout->addLayout(autostart);
 
     auto* frame4 = new QGroupBox(QStringLiteral(" Aktionen konfigurieren: "));
     auto* quick = new QGridLayout(frame4);
+    const std::array<std::pair<const char*, const char*>, 5> rows = {{{"AkPf1", "cmdTB1"},
+                                                                      {"AkPf2", "cmdTB2"},
+                                                                      {"AkPf3", "cmdTB3"},
+                                                                      {"AkPf4", "cmdTB4"},
+                                                                      {"AkPf5", "cmdTB5"}}};
     for (int k = 0; k < 5; ++k) {
-        auto* edit = new QLineEdit;
-        edit->setObjectName(QStringLiteral("AkPf%1").arg(k + 1));
-        m_akPf[static_cast<std::size_t>(k)] = edit;
-        const QByteArray caption = "Tour_" + QByteArray::number(k + 1);
-        const QByteArray name = "cmdTB" + QByteArray::number(k + 1);
-        auto* choose = button(caption.constData(), name.constData());
-        quick->addWidget(edit, k, 0);
-        quick->addWidget(choose, k, 1);
-        connect(choose, &QPushButton::clicked, this, [this, k] {
-            m_controller.command([this, k] { m_controller.options().chooseQuickTour(k + 1); });
-        });
+        quick->addWidget(w(rows[k].first), k, 0);
+        quick->addWidget(w(rows[k].second), k, 1);
     }
     layout->addWidget(frame4);
 
     auto* dataSrc = new QGroupBox(QStringLiteral("Daten sichern "));
     auto* source = new QGridLayout(dataSrc);
-    m_dataLok = new QRadioButton(QStringLiteral("Lokal"));
-    m_dataLok->setObjectName(QStringLiteral("DataLok"));
-    m_dataWeb = new QRadioButton(QStringLiteral("Web"));
-    m_dataWeb->setObjectName(QStringLiteral("DataWeb"));
-    source->addWidget(m_dataLok, 0, 0);
-    source->addWidget(m_dataWeb, 0, 1);
-    // The path and the address share one spot; only one is shown.
-    m_lblPfad = new QLabel(QStringLiteral("Pfad:"));
-    m_txtPfad = new QLineEdit;
-    m_txtPfad->setObjectName(QStringLiteral("txtPfad"));
-    m_txtPfad->setReadOnly(true);
-    m_lblURL = new QLabel(QStringLiteral("URL:"));
-    m_txtURL = new QLineEdit;
-    m_txtURL->setObjectName(QStringLiteral("txtURL"));
-    source->addWidget(m_lblPfad, 1, 0);
-    source->addWidget(m_txtPfad, 1, 1, 1, 2);
-    source->addWidget(m_lblURL, 1, 0);
-    source->addWidget(m_txtURL, 1, 1, 1, 2);
-    auto* cmdSetMURL = button("SET URL", "cmdSetMURL");
-    source->addWidget(cmdSetMURL, 2, 2);
+    source->addWidget(w("DataLok"), 0, 0);
+    source->addWidget(w("DataWeb"), 0, 1);
+    source->addWidget(w("lblPfad"), 1, 0);
+    source->addWidget(w("txtPfad"), 1, 1, 1, 2);
+    source->addWidget(w("lblURL"), 1, 0);
+    source->addWidget(w("txtURL"), 1, 1, 1, 2);
+    source->addWidget(w("cmdSetMURL"), 2, 2);
     layout->addWidget(dataSrc);
 
     auto* bottom = new QHBoxLayout;
-    auto* cmdInfo = button("[Info]", "cmdInfo");
-    auto* cmdClose = button("[sichern]", "cmdClose");
-    bottom->addWidget(cmdInfo);
+    bottom->addWidget(w("cmdInfo"));
     bottom->addStretch(1);
-    bottom->addWidget(cmdClose);
+    bottom->addWidget(w("cmdClose"));
     layout->addLayout(bottom);
-
-    auto& c = m_controller;
-    connect(cmdSelAutoSt, &QPushButton::clicked, this,
-            [&c] { c.command([&c] { c.options().chooseAutoStart(); }); });
-    connect(m_dataLok, &QRadioButton::clicked, this,
-            [&c] { c.command([&c] { c.options().chooseDataSource(true); }); });
-    connect(m_dataWeb, &QRadioButton::clicked, this,
-            [&c] { c.command([&c] { c.options().chooseDataSource(false); }); });
-    connect(m_txtURL, &QLineEdit::textEdited, this, [&c](const QString& text) {
-        const std::string address = text.toStdString();
-        c.command([&c, address] { c.options().setWebTourAddress(address); });
-    });
-    connect(cmdSetMURL, &QPushButton::clicked, this,
-            [&c] { c.command([&c] { c.options().setMainUrl(); }); });
-    connect(cmdInfo, &QPushButton::clicked, this,
-            [&c] { c.command([&c] { c.options().info(); }); });
-    connect(cmdClose, &QPushButton::clicked, this, [this, &c] {
-        c.command([this, &c] {
-            c.options().close();
-            hide();
-            emit left();
-        });
-    });
-    resize(520, 420);
-}
-
-QPushButton* OptionsWindow::button(const char* caption, const char* name) {
-    auto* b = new QPushButton(QString::fromUtf8(caption));
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 void OptionsWindow::showDialog() {
@@ -117,26 +190,7 @@ void OptionsWindow::showDialog() {
 }
 
 void OptionsWindow::refresh() {
-    const rovanta::OptionsState& s = m_controller.options().state();
-    const auto set = [](QLineEdit* edit, const std::string& text) {
-        const QString value = QString::fromStdString(text);
-        if (edit->text() != value && !edit->isModified()) {
-            edit->setText(value);
-        }
-    };
-    for (std::size_t k = 0; k < 5; ++k) {
-        // A path shows the setting; typing into the box is not taken over.
-        m_akPf[k]->setText(QString::fromStdString(s.akPf[k + 1]));
-    }
-    m_txtAutoStart->setText(QString::fromStdString(s.txtAutoStart));
-    set(m_txtPfad, s.txtPfad);
-    set(m_txtURL, s.txtURL);
-    m_dataLok->setChecked(m_controller.form().state.dataLok);
-    m_dataWeb->setChecked(!m_controller.form().state.dataLok);
-    m_lblPfad->setVisible(s.pfadVisible);
-    m_txtPfad->setVisible(s.pfadVisible);
-    m_lblURL->setVisible(s.urlVisible);
-    m_txtURL->setVisible(s.urlVisible);
+    m_table->mirror(m_controller);
 }
 
 void OptionsWindow::closeEvent(QCloseEvent* event) {

@@ -2,24 +2,25 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
+#include <span>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
+class DialogTable;
+struct DialogControl;
 
 namespace rovanta {
 class MainController;
 }
 
 // The options dialog "Einstellungen": a modeless window created hidden at
-// start-up. It mirrors the options logic and forwards its events.
+// start-up. It mirrors the options logic and forwards its events; its
+// controls come from a table.
 class OptionsWindow : public QWidget {
     Q_OBJECT
 public:
     explicit OptionsWindow(rovanta::MainController& controller);
 
+    // The dialog's controls, in no particular order of layout.
+    static std::span<const DialogControl> controls();
     // Shows the dialog ("> Optionen <").
     void showDialog();
     // Copies the options state into the widgets.
@@ -33,15 +34,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPushButton* button(const char* caption, const char* name);
+    // Places the controls by name.
+    void layOut();
 
     rovanta::MainController& m_controller;
-    QLineEdit* m_txtAutoStart = nullptr;
-    std::array<QLineEdit*, 5> m_akPf{};
-    QRadioButton* m_dataLok = nullptr;
-    QRadioButton* m_dataWeb = nullptr;
-    QLabel* m_lblPfad = nullptr;
-    QLineEdit* m_txtPfad = nullptr;
-    QLabel* m_lblURL = nullptr;
-    QLineEdit* m_txtURL = nullptr;
+    DialogTable* m_table;
 };

@@ -2,131 +2,173 @@
 #include "qt/windows/SlideShowWindow.h"
 
 #include "app/MainController.h"
+#include "qt/windows/DialogTable.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <array>
 
 using rovanta::SlideShowState;
+using Ctx = DialogContext;
+using Value = const DialogValue&;
+using Controller = rovanta::MainController;
+
+namespace {
+
+constexpr std::array<const char*, 4> kFormats = {"*.jpg", "*.gif", "*.png", "*.jpeg"};
+
+// A choice box of the show: its state, and the command its click runs.
+template <bool SlideShowState::*F> bool chosen(Controller& c) {
+    return c.slideShow().state().*F;
+}
+template <bool SlideShowState::*F> void choose(const Ctx& x, Value v) {
+    x.controller.slideShow().options().*F = v.on;
+}
+
+constexpr auto kControls = std::to_array<DialogControl>({
+    {.name = "DiaWeb",
+     .kind = DialogKind::Radio,
+     .caption = "Web",
+     .trigger = DialogTrigger::Click,
+     .run = [](const Ctx& x, Value) { x.controller.slideShow().chooseLocation(false); },
+     .checked = [](Controller& c) { return !c.slideShow().state().diaLokal; }},
+    {.name = "DiaLokal",
+     .kind = DialogKind::Radio,
+     .caption = "Lokal",
+     .trigger = DialogTrigger::Click,
+     .run = [](const Ctx& x, Value) { x.controller.slideShow().chooseLocation(true); },
+     .left = [](const Ctx& x, Value) { x.controller.slideShow().lokalLeft(); },
+     .checked = [](Controller& c) { return c.slideShow().state().diaLokal; }},
+    {.name = "txtFirstPic",
+     .kind = DialogKind::LineEdit,
+     .trigger = DialogTrigger::Edit,
+     .run = [](const Ctx& x, Value v) { x.controller.slideShow().options().txtFirstPic = v.text; },
+     .route = Route::Direct,
+     .direct = "a typed name is stored at once, as in the main window",
+     .text = [](Controller& c) { return c.slideShow().state().txtFirstPic; }},
+    {.name = "cmdSelFile",
+     .kind = DialogKind::Button,
+     .caption = "2) erstes Bild",
+     .trigger = DialogTrigger::Click,
+     .run = [](const Ctx& x, Value) { x.controller.slideShow().getFirstPic(); }},
+    {.name = "Label1", .kind = DialogKind::Label, .caption = "Format:"},
+    // The format is taken when the box loses the focus.
+    {.name = "txtForm",
+     .kind = DialogKind::ComboBox,
+     .left = [](const Ctx& x, Value v) { x.controller.slideShow().formatLeft(v.text); },
+     .text = [](Controller& c) { return c.slideShow().state().txtForm; },
+     .mirror = Mirror::UnlessFocused,
+     .items = kFormats},
+    {.name = "ChkDirection",
+     .kind = DialogKind::CheckBox,
+     .caption = "Navigation (L/R)",
+     .trigger = DialogTrigger::Click,
+     .run = choose<&SlideShowState::chkDirection>,
+     .checked = chosen<&SlideShowState::chkDirection>},
+    {.name = "ChkFrame",
+     .kind = DialogKind::CheckBox,
+     .caption = "In Frame",
+     .trigger = DialogTrigger::Click,
+     .run = [](const Ctx& x, Value v) { x.controller.slideShow().frameClicked(v.on); },
+     .checked = chosen<&SlideShowState::chkFrame>},
+    {.name = "ChkILink",
+     .kind = DialogKind::CheckBox,
+     .caption = "Icon-Link im Index",
+     .trigger = DialogTrigger::Click,
+     .run = choose<&SlideShowState::chkILink>,
+     .checked = chosen<&SlideShowState::chkILink>},
+    {.name = "ChkPicLink",
+     .kind = DialogKind::CheckBox,
+     .caption = "Link zu Original-Bild",
+     .trigger = DialogTrigger::Click,
+     .run = choose<&SlideShowState::chkPicLink>,
+     .checked = chosen<&SlideShowState::chkPicLink>},
+    {.name = "ChkAutoLink",
+     .kind = DialogKind::CheckBox,
+     .caption = "Auto-Weiterschaltung",
+     .trigger = DialogTrigger::Click,
+     .run = choose<&SlideShowState::chkAutoLink>,
+     .checked = chosen<&SlideShowState::chkAutoLink>},
+    {.name = "ChkNav",
+     .kind = DialogKind::CheckBox,
+     .caption = "Navigation",
+     .trigger = DialogTrigger::Click,
+     .run = choose<&SlideShowState::chkNav>,
+     .checked = chosen<&SlideShowState::chkNav>},
+    {.name = "ChkPath",
+     .kind = DialogKind::CheckBox,
+     .caption = "Bild-Pfad",
+     .trigger = DialogTrigger::Click,
+     .run = choose<&SlideShowState::chkPath>,
+     .checked = chosen<&SlideShowState::chkPath>},
+    {.name = "cmdGenShow",
+     .kind = DialogKind::Button,
+     .caption = "3) > Erstelle Show",
+     .trigger = DialogTrigger::Click,
+     .run = [](const Ctx& x, Value) { x.controller.slideShow().genShow(); }},
+    {.name = "cmdDiaShowLoad",
+     .kind = DialogKind::Button,
+     .caption = "[schließen]",
+     .trigger = DialogTrigger::Click,
+     .run =
+         [](const Ctx& x, Value) {
+             x.controller.slideShow().hide();
+             x.leave();
+         }},
+});
+
+} // namespace
+
+std::span<const DialogControl> SlideShowWindow::controls() {
+    return kControls;
+}
 
 SlideShowWindow::SlideShowWindow(rovanta::MainController& controller)
-    : QWidget(nullptr, Qt::Window), m_controller(controller) {
+    : QWidget(nullptr, Qt::Window), m_controller(controller),
+      m_table(new DialogTable(controls(), this)) {
     setWindowTitle(QStringLiteral("DiaShow erstellen"));
+    layOut();
+    m_table->bind({controller, [this] {
+                       hide();
+                       emit left();
+                   }});
+    resize(440, 320);
+}
+
+void SlideShowWindow::layOut() {
+    const auto w = [this](const char* name) { return m_table->get(name); };
     auto* layout = new QVBoxLayout(this);
-    auto& c = m_controller;
 
     auto* location = new QGroupBox(QStringLiteral(" 1) Lokation: "));
     auto* locationLayout = new QHBoxLayout(location);
-    m_diaWeb = new QRadioButton(QStringLiteral("Web"));
-    m_diaWeb->setObjectName(QStringLiteral("DiaWeb"));
-    m_diaLokal = new QRadioButton(QStringLiteral("Lokal"));
-    m_diaLokal->setObjectName(QStringLiteral("DiaLokal"));
-    m_diaLokal->installEventFilter(this);
-    locationLayout->addWidget(m_diaWeb);
-    locationLayout->addWidget(m_diaLokal);
+    locationLayout->addWidget(w("DiaWeb"));
+    locationLayout->addWidget(w("DiaLokal"));
     layout->addWidget(location);
 
     auto* pictures = new QGridLayout;
-    m_txtFirstPic = new QLineEdit;
-    m_txtFirstPic->setObjectName(QStringLiteral("txtFirstPic"));
-    auto* cmdSelFile = new QPushButton(QStringLiteral("2) erstes Bild"));
-    cmdSelFile->setObjectName(QStringLiteral("cmdSelFile"));
-    pictures->addWidget(m_txtFirstPic, 0, 0);
-    pictures->addWidget(cmdSelFile, 0, 1);
-    auto* label1 = new QLabel(QStringLiteral("Format:"));
-    label1->setObjectName(QStringLiteral("Label1"));
-    m_txtForm = new QComboBox;
-    m_txtForm->setObjectName(QStringLiteral("txtForm"));
-    m_txtForm->setEditable(true);
-    m_txtForm->addItems({QStringLiteral("*.jpg"), QStringLiteral("*.gif"), QStringLiteral("*.png"),
-                         QStringLiteral("*.jpeg")});
-    m_txtForm->installEventFilter(this);
-    pictures->addWidget(label1, 1, 0, Qt::AlignRight);
-    pictures->addWidget(m_txtForm, 1, 1);
+    pictures->addWidget(w("txtFirstPic"), 0, 0);
+    pictures->addWidget(w("cmdSelFile"), 0, 1);
+    pictures->addWidget(w("Label1"), 1, 0, Qt::AlignRight);
+    pictures->addWidget(w("txtForm"), 1, 1);
     layout->addLayout(pictures);
 
     auto* choice = new QGroupBox(QStringLiteral(" Auswahl: "));
     auto* choiceLayout = new QGridLayout(choice);
-    QCheckBox* const boxes[] = {
-        check("Navigation (L/R)", "ChkDirection", &SlideShowState::chkDirection),
-        check("In Frame", "ChkFrame", &SlideShowState::chkFrame),
-        check("Icon-Link im Index", "ChkILink", &SlideShowState::chkILink),
-        check("Link zu Original-Bild", "ChkPicLink", &SlideShowState::chkPicLink),
-        check("Auto-Weiterschaltung", "ChkAutoLink", &SlideShowState::chkAutoLink),
-        check("Navigation", "ChkNav", &SlideShowState::chkNav),
-        check("Bild-Pfad", "ChkPath", &SlideShowState::chkPath)};
+    const std::array<const char*, 7> boxes = {"ChkDirection", "ChkFrame", "ChkILink", "ChkPicLink",
+                                              "ChkAutoLink",  "ChkNav",   "ChkPath"};
     for (int i = 0; i < 7; ++i) {
-        choiceLayout->addWidget(boxes[i], i / 2, i % 2);
+        choiceLayout->addWidget(w(boxes[i]), i / 2, i % 2);
     }
     layout->addWidget(choice);
 
     auto* buttons = new QHBoxLayout;
-    auto* cmdGenShow = new QPushButton(QStringLiteral("3) > Erstelle Show"));
-    cmdGenShow->setObjectName(QStringLiteral("cmdGenShow"));
-    auto* cmdDiaShowLoad = new QPushButton(QStringLiteral("[schließen]"));
-    cmdDiaShowLoad->setObjectName(QStringLiteral("cmdDiaShowLoad"));
-    buttons->addWidget(cmdGenShow);
+    buttons->addWidget(w("cmdGenShow"));
     buttons->addStretch(1);
-    buttons->addWidget(cmdDiaShowLoad);
+    buttons->addWidget(w("cmdDiaShowLoad"));
     layout->addLayout(buttons);
-
-    connect(m_diaWeb, &QRadioButton::clicked, this,
-            [&c] { c.command([&c] { c.slideShow().chooseLocation(false); }); });
-    connect(m_diaLokal, &QRadioButton::clicked, this,
-            [&c] { c.command([&c] { c.slideShow().chooseLocation(true); }); });
-    connect(m_txtFirstPic, &QLineEdit::textEdited, this,
-            [&c](const QString& t) { c.slideShow().options().txtFirstPic = t.toStdString(); });
-    connect(cmdSelFile, &QPushButton::clicked, this,
-            [&c] { c.command([&c] { c.slideShow().getFirstPic(); }); });
-    connect(cmdGenShow, &QPushButton::clicked, this,
-            [&c] { c.command([&c] { c.slideShow().genShow(); }); });
-    connect(cmdDiaShowLoad, &QPushButton::clicked, this, [this, &c] {
-        c.command([this, &c] {
-            c.slideShow().hide();
-            hide();
-            emit left();
-        });
-    });
-    resize(440, 320);
-}
-
-QCheckBox* SlideShowWindow::check(const char* caption, const char* name,
-                                  bool SlideShowState::*field) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption));
-    box->setObjectName(QString::fromUtf8(name));
-    m_checks.emplace_back(box, field);
-    auto& c = m_controller;
-    const bool isFrame = field == &SlideShowState::chkFrame;
-    connect(box, &QCheckBox::clicked, this, [&c, field, isFrame](bool on) {
-        c.command([&c, field, isFrame, on] {
-            if (isFrame) {
-                c.slideShow().frameClicked(on);
-            } else {
-                c.slideShow().options().*field = on;
-            }
-        });
-    });
-    return box;
-}
-
-bool SlideShowWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        auto& c = m_controller;
-        if (watched == m_txtForm) {
-            const std::string text = m_txtForm->currentText().toStdString();
-            c.command([&c, text] { c.slideShow().formatLeft(text); });
-        } else if (watched == m_diaLokal) {
-            c.command([&c] { c.slideShow().lokalLeft(); });
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void SlideShowWindow::showDialog() {
@@ -138,18 +180,7 @@ void SlideShowWindow::showDialog() {
 }
 
 void SlideShowWindow::refresh() {
-    const SlideShowState& s = m_controller.slideShow().state();
-    m_diaLokal->setChecked(s.diaLokal);
-    m_diaWeb->setChecked(!s.diaLokal);
-    if (m_txtFirstPic->text() != QString::fromStdString(s.txtFirstPic)) {
-        m_txtFirstPic->setText(QString::fromStdString(s.txtFirstPic));
-    }
-    if (!m_txtForm->hasFocus()) {
-        m_txtForm->setCurrentText(QString::fromStdString(s.txtForm));
-    }
-    for (const auto& [box, field] : m_checks) {
-        box->setChecked(s.*field);
-    }
+    m_table->mirror(m_controller);
 }
 
 void SlideShowWindow::closeEvent(QCloseEvent* event) {

@@ -1,27 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "generators/SlideShow.h"
-
 #include <QWidget>
-#include <vector>
+#include <span>
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QRadioButton;
+class DialogTable;
+struct DialogControl;
 
 namespace rovanta {
 class MainController;
 }
 
 // The slide-show dialog "DiaShow erstellen": a modeless window that mirrors
-// the slide show's state and forwards its events.
+// the slide show's state and forwards its events; its controls come from a
+// table.
 class SlideShowWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SlideShowWindow(rovanta::MainController& controller);
 
+    // The dialog's controls, in no particular order of layout.
+    static std::span<const DialogControl> controls();
     // "Dia-Show": shows the dialog.
     void showDialog();
     // Copies the slide show's state into the widgets.
@@ -32,16 +31,12 @@ signals:
     void left();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QCheckBox* check(const char* caption, const char* name, bool rovanta::SlideShowState::*field);
+    // Places the controls by name.
+    void layOut();
 
     rovanta::MainController& m_controller;
-    QRadioButton* m_diaWeb = nullptr;
-    QRadioButton* m_diaLokal = nullptr;
-    QLineEdit* m_txtFirstPic = nullptr;
-    QComboBox* m_txtForm = nullptr;
-    std::vector<std::pair<QCheckBox*, bool rovanta::SlideShowState::*>> m_checks;
+    DialogTable* m_table;
 };
