@@ -19,7 +19,8 @@ declare -A allowed=(
   [generators]="generators editing player tour form files platform util"
   [app]="app config generators editing player tour form files platform util"
   [unattended]="unattended player tour form files platform util"
-  [qt]="qt app unattended config generators editing player tour form files posix platform util"
+  [guide]="guide generators editing player tour form files platform util"
+  [qt]="qt app unattended guide config generators editing player tour form files posix platform util"
 )
 
 status=0

@@ -192,7 +192,7 @@ int main(int argc, char* argv[]) {
         controller.interpreter().allowLocalFilesForThisRun();
     }
     if (line.unattended) {
-        controller.player().setObserver(&run);
+        controller.player().addObserver(&run);
         stopSignals = std::make_unique<SignalNotifier>(
             [&run](int signal) { run.finish(rovanta::kExitSignal + signal); });
     }

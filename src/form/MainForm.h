@@ -40,6 +40,7 @@ struct FormState {
     bool txtDirLstVisible = false;
     bool cmdEditChecked = false;
     bool holdUrlChecked = false;
+    bool guideOn = false; // "Anleitung aufnehmen": played steps make a guide
     std::string invervall = "03";
     bool halted = false;    // the step timer is halted by "[Halt]"
     bool captureOn = false; // mouse points are being captured

@@ -18,6 +18,8 @@ public:
     virtual void stepReady(int pos) = 0;
     // The entry's action text has run to its end.
     virtual void stepPlayed(int pos) = 0;
+    // The tour was halted ("[Halt]").
+    virtual void tourHalted() {}
     // The tour has ended ("> TOUR BEENDET! <" was shown).
     virtual void tourEnded() = 0;
 };

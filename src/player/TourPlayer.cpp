@@ -150,13 +150,15 @@ Task TourPlayer::tick() {
     }
 
     const bool blank = trimBlanks(entry).empty();
-    if (m_observer != nullptr) {
+    if (!m_observers.empty()) {
         const TourLists& lists = m_tour.lists();
         const bool listed = pos >= 1 && pos - 1 < lists.count();
-        m_observer->stepWaiting(
-            pos, blank || entry == kHoldMarker ? entry : resolveUrlEntry(entry, m_form.startDir),
-            listed ? lists.comment(pos - 1) : std::string(),
-            listed ? lists.position(pos - 1) : std::string());
+        const std::string address =
+            blank || entry == kHoldMarker ? entry : resolveUrlEntry(entry, m_form.startDir);
+        for (StepObserver* observer : m_observers) {
+            observer->stepWaiting(pos, address, listed ? lists.comment(pos - 1) : std::string(),
+                                  listed ? lists.position(pos - 1) : std::string());
+        }
     }
     if (!blank) {
         if (!pageReady(entry)) {
@@ -177,15 +179,15 @@ Task TourPlayer::tick() {
     }
     m_wBrows = true;
     restartTimer(m_oldTIntv);
-    if (m_observer != nullptr) {
-        m_observer->stepReady(pos);
+    for (StepObserver* observer : m_observers) {
+        observer->stepReady(pos);
     }
     co_await playEntry(pos - 1, blank);
     if (m_quit) {
         co_return;
     }
-    if (m_observer != nullptr) {
-        m_observer->stepPlayed(pos);
+    for (StepObserver* observer : m_observers) {
+        observer->stepPlayed(pos);
     }
     showPlayedEntry(pos - 1);
 }
@@ -265,8 +267,8 @@ void TourPlayer::endTour() {
     m_form.state.txtDirLstVisible = false;
     m_interpreter.resetLocalFileAnswer();
     m_form.changed();
-    if (m_observer != nullptr) {
-        m_observer->tourEnded();
+    for (StepObserver* observer : m_observers) {
+        observer->tourEnded();
     }
 }
 
@@ -284,6 +286,9 @@ void TourPlayer::haltOrResume() {
     if (!m_form.state.halted) {
         m_form.state.halted = true;
         m_timer->setEnabled(false);
+        for (StepObserver* observer : m_observers) {
+            observer->tourHalted();
+        }
         m_oldIntv = m_timer->interval();
         m_timer->setInterval(kRetestInterval);
     } else {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rovanta {
 
@@ -82,8 +83,8 @@ public:
     void setWBrows(bool ready) { m_wBrows = ready; }
     // True once an action text has asked to end the program.
     bool quitRequested() const { return m_quit; }
-    // Tells observer how the steps go (nullptr: nobody).
-    void setObserver(StepObserver* observer) { m_observer = observer; }
+    // Tells observer, besides those added before, how the steps go.
+    void addObserver(StepObserver* observer) { m_observers.push_back(observer); }
 
 private:
     void restartTimer(int ms);
@@ -111,7 +112,7 @@ private:
     // A tour was started and has not ended: a playback table cleared under it
     // ("[sichern]", "Load", the slide show) ends it as its last entry would.
     bool m_playing = false;
-    StepObserver* m_observer = nullptr;
+    std::vector<StepObserver*> m_observers;
     LifeToken m_life = std::make_shared<int>(0);
 };
 

@@ -67,7 +67,7 @@ struct Run : ::testing::Test {
         run = std::make_unique<UnattendedRun>(
             UnattendedRun::Settings{"tour.txt", timeout, dir.file("report.xml")}, rig.clock,
             rig.app, errors);
-        rig.player.setObserver(run.get());
+        rig.player.addObserver(run.get());
         rig.tour.lists().assign(entries);
         rig.player.startTour();
     }
