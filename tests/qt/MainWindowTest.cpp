@@ -120,6 +120,32 @@ TEST(MainWindow, theWindowFitsASmallWorkAreaAndItsPanelScrolls) {
         generators->mapTo(scroll->viewport(), generators->rect().center())));
 }
 
+// Under the sanitizers this is what shows a use after free or a leak when
+// the program is left in the middle of something.
+TEST(MainWindow, quittingFromEveryStateTheUserCanReachEndsClean) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath("feld.html");
+    writeFileAtomic(page.toStdString(), "<input id=f autofocus>");
+    for (const char* state : {"step", "options", "slideshow", "capture"}) {
+        SCOPED_TRACE(state);
+        App a(dir.path());
+        if (std::string(state) == "step") {
+            a.controller->tour().lists().assign({{page.toStdString(), "0;0;abcdefghij", "?"}});
+            a.click("Command4");
+            ASSERT_TRUE(waitFor([&] { return a.controller->queue().busy(); }, 8000));
+        } else if (std::string(state) == "options") {
+            a.click("cmdOpt");
+        } else if (std::string(state) == "slideshow") {
+            a.click("cmdPicTour");
+        } else {
+            a.click("cmdMausAn");
+            EXPECT_EQ(a.find<QPushButton>("cmdMausAn")->text(), QStringLiteral("[Aus]"));
+        }
+        a.click("cmdExit");
+        EXPECT_EQ(a.app.quitRequests, 1);
+    }
+}
+
 TEST(MainWindow, everyControlCarriesItsCaption) {
     QTemporaryDir dir;
     App a(dir.path());

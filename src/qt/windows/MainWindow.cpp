@@ -352,11 +352,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::recordKey(QObject* receiver, QKeyEvent* event) {
     // A key goes to the focus widget first, then up to its parents: it is
     // noted once, at the focus widget, when that lies in the browser. The
-    // event goes on to the page.
-    auto* widget = qobject_cast<QWidget*>(receiver);
+    // event goes on to the page. The receiver is only compared, never
+    // called: keys also reach objects Qt is destroying (a page's render
+    // widget being replaced).
+    QWidget* widget = QApplication::focusWidget();
     if (m_controller == nullptr || !m_controller->form().state.recordingKeys || widget == nullptr ||
-        widget != QApplication::focusWidget() ||
-        !(widget == m_view || m_view->isAncestorOf(widget))) {
+        receiver != widget || !(widget == m_view || m_view->isAncestorOf(widget))) {
         return;
     }
     if (const auto key = recordedKeyOf(*event)) {
