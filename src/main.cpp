@@ -19,6 +19,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QWebEngineView>
 #include <filesystem>
@@ -101,9 +102,15 @@ std::optional<int> answerBeforeStart(const rovanta::CommandLine& line) {
 // Xwayland) the program runs on it, since only there can it type and click
 // into its page as a user does (XTest); native Wayland gives a client no
 // input injection. A QT_QPA_PLATFORM of the user's own wins.
-void choosePlatform(bool headless) {
+// Headless, the off-screen display is 1280×1024 as the usual virtual X
+// server's, so pages and their pictures have a desktop's width; its
+// description is a file that lives as long as the program.
+void choosePlatform(bool headless, const QTemporaryFile& screens) {
     if (headless) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM",
+                screens.fileName().isEmpty()
+                    ? QByteArray("offscreen")
+                    : "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     } else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
                !qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland"); // Wayland when the X server is gone
@@ -158,7 +165,13 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = answerBeforeStart(line)) {
         return *status;
     }
-    choosePlatform(line.headless);
+    QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/rovanta-screens-XXXXXX.json"));
+    if (line.headless && screens.open()) {
+        screens.write(R"({"screens": [{"name": "rovanta", "x": 0, "y": 0, "width": 1280,)"
+                      R"( "height": 1024, "logicalDpiX": 96, "logicalDpiY": 96, "dpr": 1}]})");
+        screens.flush();
+    }
+    choosePlatform(line.headless, screens);
     // Qt WebEngine shares OpenGL contexts with the widgets; the attribute
     // must be set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -180,9 +193,14 @@ int main(int argc, char* argv[]) {
     if (line.unattended) {
         overrides.messages = &printedMessages;
     }
+    overrides.guideFolder = line.guideFolder;
     Shell shell(overrides);
-    rovanta::UnattendedRun run({tourArgument.toStdString(), line.timeoutSeconds, line.reportFile},
-                               shell.clock(), shell.app(), std::cerr);
+    if (!line.screenshots.empty()) {
+        QDir().mkpath(QString::fromStdString(line.screenshots));
+    }
+    rovanta::UnattendedRun run(
+        {tourArgument.toStdString(), line.timeoutSeconds, line.reportFile, line.screenshots},
+        shell.clock(), shell.app(), std::cerr, &shell.camera());
     MainWindow& window = shell.window();
     rovanta::MainController& controller = shell.controller();
     const QString programDir = QApplication::applicationDirPath();
@@ -205,6 +223,7 @@ int main(int argc, char* argv[]) {
         openTourWhenShown(window, controller, tourArgument, line.play);
     }
     const int status = QApplication::exec();
+    shell.guide().finish(); // what was recorded before "~Q" or the end
     if (!line.unattended) {
         return status;
     }

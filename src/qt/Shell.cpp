@@ -5,6 +5,8 @@
 #include "qt/services/InputBackends.h"
 #include "qt/services/WebEngineBrowser.h"
 
+#include <QDate>
+
 Shell::Shell(ShellOverrides overrides) : m_input(createInput(&m_window, m_window.browser())) {
     if (overrides.app != nullptr) {
         m_appInUse = overrides.app;
@@ -14,8 +16,16 @@ Shell::Shell(ShellOverrides overrides) : m_input(createInput(&m_window, m_window
         overrides.messages != nullptr ? *overrides.messages : m_messages,
         overrides.dialog != nullptr ? *overrides.dialog : m_dialog,
         overrides.internet != nullptr ? *overrides.internet : m_internet, m_lookup, m_geometry,
-        m_clock, *m_appInUse,
-        overrides.trusted != nullptr ? *overrides.trusted : m_trusted});
+        m_clock, *m_appInUse, overrides.trusted != nullptr ? *overrides.trusted : m_trusted});
+    rovanta::MainController& c = *m_controller;
+    m_guide = std::make_unique<rovanta::GuideRecorder>(
+        rovanta::GuideRecorder::Settings{
+            overrides.guideFolder, [&c] { return c.tourFiles().loadPath(); },
+            [] { return QDate::currentDate().toString(QStringLiteral("d.M.yyyy")).toStdString(); },
+            m_pictures.path().toStdString()},
+        m_camera, c.tour(), c.form(),
+        overrides.messages != nullptr ? *overrides.messages : m_messages);
+    c.player().addObserver(m_guide.get());
     m_options = std::make_unique<OptionsWindow>(*m_controller);
     m_slideShow = std::make_unique<SlideShowWindow>(*m_controller);
     m_window.attach(*m_controller, *m_options, *m_slideShow);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "guide/GuideRecorder.h"
 #include "posix/PosixDirectoryLookup.h"
+#include "qt/services/QtCamera.h"
 #include "qt/services/QtInternetTransfer.h"
 #include "qt/services/QtServices.h"
 #include "qt/services/QtTrustedTours.h"
@@ -10,7 +12,9 @@
 #include "qt/windows/OptionsWindow.h"
 #include "qt/windows/SlideShowWindow.h"
 
+#include <QTemporaryDir>
 #include <memory>
+#include <string>
 
 namespace rovanta {
 class AppControl;
@@ -30,6 +34,9 @@ struct ShellOverrides {
     rovanta::InternetTransfer* internet = nullptr;
     rovanta::AppControl* app = nullptr;
     rovanta::TrustedTours* trusted = nullptr;
+    // The guide's folder for this run (--guide); empty: beside the tour file
+    // while "Anleitung aufnehmen" is ticked.
+    std::string guideFolder;
 };
 
 // The composition root: the main window, the real platform services (the
@@ -51,6 +58,10 @@ public:
     rovanta::Clock& clock() { return m_clock; }
     // The application control the controller uses (an override when given).
     rovanta::AppControl& app() { return *m_appInUse; }
+    // Pictures of the browser area.
+    rovanta::Camera& camera() { return m_camera; }
+    // The guide of the tours played.
+    rovanta::GuideRecorder& guide() { return *m_guide; }
 
 private:
     MainWindow m_window;
@@ -68,4 +79,7 @@ private:
     std::unique_ptr<rovanta::MainController> m_controller;
     std::unique_ptr<OptionsWindow> m_options;
     std::unique_ptr<SlideShowWindow> m_slideShow;
+    QtCamera m_camera{&m_window, m_window.browser()};
+    QTemporaryDir m_pictures; // a guide's pictures until it is written
+    std::unique_ptr<rovanta::GuideRecorder> m_guide;
 };

@@ -62,6 +62,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& args,
             } else {
                 line.error = "--report erwartet einen Dateinamen";
             }
+        } else if (arg == "--guide" || arg == "--screenshots") {
+            if (hasValue && !args[i + 1].empty()) {
+                (arg == "--guide" ? line.guideFolder : line.screenshots) = args[++i];
+            } else {
+                line.error = arg + " erwartet einen Ordner";
+            }
         } else if (arg.size() > 1 && arg[0] == '-') {
             line.error = "unbekannte Option: " + arg;
         } else if (line.tourFile.empty()) {
@@ -70,7 +76,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args,
             line.error = "nur eine Tour-Datei erlaubt: " + arg;
         }
     }
-    for (std::string* path : {&line.tourFile, &line.reportFile, &line.checkFile}) {
+    for (std::string* path : {&line.tourFile, &line.reportFile, &line.checkFile, &line.guideFolder,
+                              &line.screenshots}) {
         *path = fromFolder(*path, callerFolder);
     }
     // An unattended run plays its tour: nobody is there to start it.
@@ -94,6 +101,9 @@ std::string usageText() {
            "  --timeout SEKUNDEN   Abbruch, wenn ein Schritt (Seite und Aktionstext) so lange\n"
            "                       nicht endet\n"
            "  --report DATEI       JUnit-Bericht mit einem Testfall je Schritt\n"
+           "  --guide ORDNER       die Anleitung der Tour (ein Bild je Schritt) dorthin\n"
+           "  --screenshots ORDNER ein Bild je Schritt (schritt-001.png …) und eines bei\n"
+           "                       Zeitüberschreitung; der Bericht nennt sie\n"
            "  --allow-local-files  Dateizugriffe der Tour ohne Rückfrage erlauben, nur für\n"
            "                       diesen Lauf, auch im Fenster (nichts wird gemerkt)\n"
            "  --check TOURDATEI    prüfen, was der Player nicht wie geschrieben tut\n"

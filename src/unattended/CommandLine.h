@@ -26,6 +26,8 @@ struct CommandLine {
     bool allowLocalFiles = false;      // --allow-local-files
     std::optional<int> timeoutSeconds; // --timeout SECONDS
     std::string reportFile;            // --report FILE
+    std::string guideFolder;           // --guide DIR: the run's guide goes there
+    std::string screenshots;           // --screenshots DIR: a picture of each step
     std::string checkFile;             // --check FILE: check the tour, play nothing
     bool help = false;                 // --help
     bool version = false;              // --version

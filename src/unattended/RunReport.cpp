@@ -95,6 +95,10 @@ std::string RunReport::junitXml(std::int64_t nowMs) const {
             ++failures;
             cases += "      <failure type=\"timeout\" message=\"" + xmlEscape(s.failure) + "\"/>\n";
         }
+        if (!s.picture.empty()) {
+            // The form in which CI servers attach a file to a test case.
+            cases += "      <system-out>[[ATTACHMENT|" + xmlEscape(s.picture) + "]]</system-out>\n";
+        }
         cases += "    </testcase>\n";
     }
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites>\n  <testsuite name=\"" +

@@ -21,6 +21,7 @@ public:
         std::optional<std::int64_t> readyMs; // when its page was ready
         std::optional<std::int64_t> endMs;   // when the step ended
         std::string failure;                 // why it failed; empty when it did not
+        std::string picture;                 // a picture of the step (--screenshots), or empty
     };
 
     explicit RunReport(std::string suiteName) : m_suite(std::move(suiteName)) {}

@@ -2,15 +2,28 @@
 #include "unattended/UnattendedRun.h"
 
 #include "platform/AppControl.h"
+#include "platform/Camera.h"
 #include "platform/Clock.h"
 #include "unattended/CommandLine.h"
 #include "util/TextFile.h"
 
+#include <cstdio>
+
 namespace rovanta {
 
-UnattendedRun::UnattendedRun(Settings settings, Clock& clock, AppControl& app, std::ostream& errors)
+UnattendedRun::UnattendedRun(Settings settings, Clock& clock, AppControl& app, std::ostream& errors,
+                             Camera* camera)
     : m_settings(std::move(settings)), m_clock(clock), m_app(app), m_errors(errors),
-      m_report(m_settings.tourFile) {}
+      m_camera(camera), m_report(m_settings.tourFile) {}
+
+std::string UnattendedRun::picture(const std::string& name) {
+    if (m_camera == nullptr || m_settings.screenshots.empty()) {
+        return {};
+    }
+    const std::string path = m_settings.screenshots + "/" + name;
+    m_camera->take(path, std::nullopt);
+    return path;
+}
 
 void UnattendedRun::stepWaiting(int pos, const std::string& address, const std::string& hint,
                                 const std::string& action) {
@@ -47,6 +60,7 @@ void UnattendedRun::stepTimedOut(std::size_t index) {
                                  : "Seite nach " + seconds + " s nicht bereit: Eintrag ") +
                    std::to_string(step.entry) + ", " + step.address;
     m_errors << "Zeitüberschreitung: " << step.failure << std::endl;
+    step.picture = picture("zeitueberschreitung.png"); // the page as it stood
     finish(kExitTimeout);
 }
 
@@ -59,6 +73,9 @@ void UnattendedRun::stepReady(int pos) {
 void UnattendedRun::stepPlayed(int pos) {
     if (RunReport::Step* step = m_report.current(); step != nullptr && step->entry == pos) {
         step->endMs = m_clock.nowMs();
+        char name[32];
+        std::snprintf(name, sizeof name, "schritt-%03zu.png", m_report.steps().size());
+        step->picture = picture(name);
     }
     writeReport(); // kept current, so a run that is killed leaves its steps
 }
@@ -77,6 +94,9 @@ void UnattendedRun::finish(int status) {
         step->endMs = m_clock.nowMs();
     }
     writeReport();
+    if (m_camera != nullptr) {
+        m_camera->flush();
+    }
     m_app.quit();
 }
 

@@ -13,6 +13,7 @@
 namespace rovanta {
 
 class AppControl;
+class Camera;
 class Clock;
 
 // A run nobody watches: it ends the program at the end of the tour, ends it
@@ -23,10 +24,13 @@ public:
     struct Settings {
         std::string tourFile;
         std::optional<int> timeoutSeconds;
-        std::string reportFile; // empty: no report
+        std::string reportFile;  // empty: no report
+        std::string screenshots; // --screenshots: a picture of each step here
     };
 
-    UnattendedRun(Settings settings, Clock& clock, AppControl& app, std::ostream& errors);
+    // camera may be null when no screenshots are asked for.
+    UnattendedRun(Settings settings, Clock& clock, AppControl& app, std::ostream& errors,
+                  Camera* camera = nullptr);
 
     void stepWaiting(int pos, const std::string& address, const std::string& hint,
                      const std::string& action) override;
@@ -43,6 +47,8 @@ public:
 
 private:
     void writeReport();
+    // A picture of the page as it stands, in the screenshot folder.
+    std::string picture(const std::string& name);
     // The time-out of the step at index fell due: ends the run unless that
     // step has ended.
     void stepTimedOut(std::size_t index);
@@ -51,6 +57,7 @@ private:
     Clock& m_clock;
     AppControl& m_app;
     std::ostream& m_errors;
+    Camera* m_camera;
     RunReport m_report;
     int m_status = 0;
     bool m_ended = false;

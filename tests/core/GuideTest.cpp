@@ -26,9 +26,7 @@ struct FakeCamera : Camera {
         writeFileAtomic(path, ring ? "ring" : "plain");
     }
     void flush() override {}
-    void readSecrets(std::function<void(std::vector<std::string>)> done) override {
-        done(secrets);
-    }
+    void readSecrets(std::function<void(std::vector<std::string>)> done) override { done(secrets); }
     std::vector<std::optional<Point>> rings;
     std::vector<std::string> secrets;
 };
@@ -54,7 +52,8 @@ TEST(ActionWords, sayWhatThePlayerDoesInItsOwnSteps) {
     EXPECT_EQ(actionInWords("[Anna]~F1~E"), "setzt Feld 1 auf „Anna“ · Enter");
     EXPECT_EQ(actionInWords("~L:(in.txt)~V~Q"),
               "lädt in.txt · fügt den Inhalt von in.txt ein · beendet das Programm");
-    EXPECT_EQ(actionInWords("anna~Tgeheim1~E", {"geheim1"}), "tippt anna · Tab · tippt •••• · Enter");
+    EXPECT_EQ(actionInWords("anna~Tgeheim1~E", {"geheim1"}),
+              "tippt anna · Tab · tippt •••• · Enter");
     EXPECT_EQ(actionInWords(""), "");
     EXPECT_TRUE(actionChangesPage("x"));
     EXPECT_TRUE(actionChangesPage("[a]~V"));
@@ -66,7 +65,9 @@ TEST(Guide, aPlayedTourWritesItsGuideBesideTheTourFileReplacingTheOldOne) {
     PlaybackRig rig;
     FakeCamera camera;
     std::filesystem::create_directory(dir.file("staging"));
-    GuideRecorder recorder({{}, [&] { return dir.file("kunden.txt"); }, [] { return "9.12.2026"; },
+    GuideRecorder recorder({{},
+                            [&] { return dir.file("kunden.txt"); },
+                            [] { return "9.12.2026"; },
                             dir.file("staging")},
                            camera, rig.tour, rig.form, rig.messages);
     rig.player.addObserver(&recorder);
@@ -76,8 +77,8 @@ TEST(Guide, aPlayedTourWritesItsGuideBesideTheTourFileReplacingTheOldOne) {
     std::filesystem::create_directory(dir.file("kunden_anleitung"));
     writeFileAtomic(dir.file("kunden_anleitung/alt.html"), "alt");
 
-    rig.tour.lists().assign({{"http://a.de/", "412;380;abc", "Anmelden <b>&"},
-                             {"http://b.de/", "0;0;", "?"}});
+    rig.tour.lists().assign(
+        {{"http://a.de/", "412;380;abc", "Anmelden <b>&"}, {"http://b.de/", "0;0;", "?"}});
     rig.player.intervalChanged("1");
     rig.player.startTour();
     rig.clock.runUntil([&] { return !rig.tour.table().running(); }, 60'000);

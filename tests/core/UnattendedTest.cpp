@@ -65,7 +65,7 @@ namespace {
 struct Run : ::testing::Test {
     void start(std::optional<int> timeout, const std::vector<TourEntry>& entries) {
         run = std::make_unique<UnattendedRun>(
-            UnattendedRun::Settings{"tour.txt", timeout, dir.file("report.xml")}, rig.clock,
+            UnattendedRun::Settings{"tour.txt", timeout, dir.file("report.xml"), {}}, rig.clock,
             rig.app, errors);
         rig.player.addObserver(run.get());
         rig.tour.lists().assign(entries);

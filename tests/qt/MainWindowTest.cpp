@@ -91,7 +91,7 @@ struct App {
     rovanta::testing::FakeInternetTransfer internet;
     rovanta::testing::FakeAppControl app;
     rovanta::testing::FakeTrustedTours trusted;
-    Shell shell{{&messages, &dialog, &internet, &app, &trusted}};
+    Shell shell{{&messages, &dialog, &internet, &app, &trusted, {}}};
     MainWindow& window;
     MainController* controller;
     OptionsWindow* options = nullptr;

@@ -111,6 +111,9 @@ constexpr auto kControls = std::to_array<Control>({
     {.name = "HoldURL", .kind = ControlKind::CheckBox, .caption = "Halte URL",
      .tooltip = "Hält die bestehende URL im Browser!", .checked = &FormState::holdUrlChecked,
      .storesEdits = true},
+    {.name = "chkGuide", .kind = ControlKind::CheckBox, .caption = "Anleitung aufnehmen",
+     .tooltip = "Schreibt beim Abspielen eine Anleitung mit einem Bild je Schritt",
+     .checked = &FormState::guideOn, .storesEdits = true},
     {.name = "txtHnw", .kind = ControlKind::LineEdit, .tooltip = "Hinweis zum Eintrag",
      .text = &FormState::txtHnw, .storesEdits = true},
 

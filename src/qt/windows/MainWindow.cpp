@@ -187,7 +187,7 @@ QWidget* MainWindow::buildTourGroup() {
     tourLayout->addWidget(control("Invervall"), 1, 3);
     addRow(tourLayout, 2,
            {control("Command2"), control("Command7"), control("Command3"), control("cmdNoEdit")});
-    addRow(tourLayout, 3, {control("cmdEdit"), control("HoldURL")});
+    addRow(tourLayout, 3, {control("cmdEdit"), control("HoldURL"), control("chkGuide")});
     tourLayout->addWidget(new QLabel(QStringLiteral("Hinweis:")), 4, 0);
     tourLayout->addWidget(control("txtHnw"), 4, 1, 1, 3);
     return tour;
