@@ -31,6 +31,9 @@ void drawRing(QImage& image, QPoint at) {
 QtCamera::QtCamera(QWidget* window, WebEngineBrowser& browser)
     : m_window(window), m_browser(browser) {
     m_writer.setMaxThreadCount(1);
+    // Encoding runs only when the processor is otherwise idle, so the page
+    // and the keys of the next step never wait for it.
+    m_writer.setThreadPriority(QThread::IdlePriority);
 }
 
 QtCamera::~QtCamera() {
