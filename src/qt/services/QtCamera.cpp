@@ -8,11 +8,17 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
+
+// Light PNG compression: a picture is written in a few milliseconds of
+// processor time, so it never competes with the page for long; the files
+// are somewhat larger.
+constexpr int kFastCompression = 90;
 
 // A ring seen on light and dark pages alike: white under red.
 void drawRing(QImage& image, QPoint at) {
@@ -24,6 +30,23 @@ void drawRing(QImage& image, QPoint at) {
     painter.drawEllipse(at, kRadius, kRadius);
     painter.setPen(QPen(QColor(220, 20, 20), 4));
     painter.drawEllipse(at, kRadius, kRadius);
+}
+
+// The browser area as the window system shows it: read from the window's
+// pixels where the platform can (X11, off screen), which leaves the page
+// alone; rendered anew from the widget where it cannot (Wayland).
+QImage picture(QWidget& view) {
+    QWidget* window = view.window();
+    if (QScreen* screen = window->screen()) {
+        const QRect area(view.mapTo(window, QPoint(0, 0)), view.size());
+        const QImage shown =
+            screen->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
+                .toImage();
+        if (!shown.isNull() && shown.size() == area.size() * shown.devicePixelRatio()) {
+            return shown;
+        }
+    }
+    return view.grab().toImage();
 }
 
 } // namespace
@@ -44,7 +67,7 @@ void QtCamera::take(const std::string& path, std::optional<rovanta::Point> ring)
     QElapsedTimer timer;
     timer.start();
     QWebEngineView& view = m_browser.view();
-    QImage image = view.grab().toImage();
+    QImage image = picture(view);
     if (ring) {
         const QPoint onView = view.mapFrom(m_window, QPoint(ring->x, ring->y));
         drawRing(image, onView * image.devicePixelRatio());
@@ -54,7 +77,8 @@ void QtCamera::take(const std::string& path, std::optional<rovanta::Point> ring)
     m_writer.start([image, file] {
         // Written whole or not at all.
         QSaveFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.commit()) {
+        if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG", kFastCompression) ||
+            !out.commit()) {
             qCWarning(lcUi) << "Picture not written:" << file;
         }
     });
