@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
-#include <QScreen>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -32,23 +31,6 @@ void drawRing(QImage& image, QPoint at) {
     painter.drawEllipse(at, kRadius, kRadius);
 }
 
-// The browser area as the window system shows it: read from the window's
-// pixels where the platform can (X11, off screen), which leaves the page
-// alone; rendered anew from the widget where it cannot (Wayland).
-QImage picture(QWidget& view) {
-    QWidget* window = view.window();
-    if (QScreen* screen = window->screen()) {
-        const QRect area(view.mapTo(window, QPoint(0, 0)), view.size());
-        const QImage shown =
-            screen->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
-                .toImage();
-        if (!shown.isNull() && shown.size() == area.size() * shown.devicePixelRatio()) {
-            return shown;
-        }
-    }
-    return view.grab().toImage();
-}
-
 } // namespace
 
 QtCamera::QtCamera(QWidget* window, WebEngineBrowser& browser)
@@ -67,7 +49,10 @@ void QtCamera::take(const std::string& path, std::optional<rovanta::Point> ring)
     QElapsedTimer timer;
     timer.start();
     QWebEngineView& view = m_browser.view();
-    QImage image = picture(view);
+    // Rendered from the widget: the page's latest frame, on every platform.
+    // (The window's pixels, read on X11, were quicker but could still lack
+    // a page that had just loaded.)
+    QImage image = view.grab().toImage();
     if (ring) {
         const QPoint onView = view.mapFrom(m_window, QPoint(ring->x, ring->y));
         drawRing(image, onView * image.devicePixelRatio());
