@@ -2,11 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What recording a guide costs a tour, in the real program under a 1280x1024
 # virtual X server: a 20-step tour (each step types 10 letters on its own
-# page) played with --guide against the same tour without, side by side; the
-# pace is the time from the first step's first key to the last step's last
-# key. Prints the ratio, the time each picture took on the step's path
-# (grab and ring; encoding and writing run on a worker), and how long the
-# guide took to write at the end.
+# page) played with --guide against the same tour without, side by side.
+# Prints the typing pace (the mean wait between two keys of one action text)
+# and the whole tour's span, each against the run without, and the time each
+# picture took on the step's path (encoding and writing run on a worker).
 # Usage: bench/guide.sh [build folder] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,10 +14,7 @@ RUNS="${2:-3}"
 source bench/lib.sh
 export QT_LOGGING_RULES="rovanta.ui.info=true
 rovanta.input.info=true"
-export QT_MESSAGE_PATTERN="%{time process} %{message}"
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-export HOME="$WORK"
+stamped_run_in_work_folder
 
 printf '19200/15000\r\n01\r\n' >"$WORK/tour.txt"
 for n in $(seq 1 20); do

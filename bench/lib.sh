@@ -18,3 +18,12 @@ pss_tree() {
   done
   echo "$total"
 }
+
+# The program stamps its own messages with its own clock, and runs with a
+# fresh home in a work folder ($WORK) that is removed on exit.
+stamped_run_in_work_folder() {
+  export QT_MESSAGE_PATTERN="%{time process} %{message}"
+  WORK="$(mktemp -d)"
+  trap 'rm -rf "$WORK"' EXIT
+  export HOME="$WORK"
+}

@@ -12,10 +12,7 @@ RUNS="${2:-3}"
 source bench/lib.sh
 export QT_LOGGING_RULES="rovanta.ui.info=true
 rovanta.input.info=true"
-export QT_MESSAGE_PATTERN="%{time process} %{message}"
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-export HOME="$WORK"
+stamped_run_in_work_folder
 
 # Milliseconds from the first to the last key sent by a tour that types n letters.
 key_span_ms() {

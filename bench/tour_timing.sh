@@ -11,11 +11,7 @@ BUILD="${1:-build/release}"
 RUNS="${2:-5}"
 source bench/lib.sh
 export QT_LOGGING_RULES="rovanta.ui.info=true"
-# The program stamps its own messages, so the times are its own.
-export QT_MESSAGE_PATTERN="%{time process} %{message}"
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-export HOME="$WORK"
+stamped_run_in_work_folder
 
 # Runs the program on a tour until a log line matches; leaves the log in $WORK/run.log.
 run_until() {
