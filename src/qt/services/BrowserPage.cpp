@@ -10,6 +10,8 @@ namespace {
 
 // The mark that starts a frame's report on the console.
 const QString kFrameComplete = QStringLiteral("\u0001rovanta-frame-complete ");
+// The mark that starts the main document's report that it was drawn.
+const QString kShown = QStringLiteral("\u0001rovanta-shown ");
 
 // Runs in every frame but the top one, in a world of its own, and reports
 // the frame's load event on the console.
@@ -33,6 +35,16 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, QObject* parent)
     scripts().insert(frameReporter());
 }
 
+void BrowserPage::reportWhenShown(int ticket) {
+    // A callback of the second animation frame runs once the first frame
+    // after the request has been drawn and handed on to the compositor.
+    runJavaScript(QStringLiteral("requestAnimationFrame(function () {"
+                                 " requestAnimationFrame(function () {"
+                                 " console.debug('\\u0001rovanta-shown %1'); }); });")
+                      .arg(ticket),
+                  QWebEngineScript::ApplicationWorld);
+}
+
 bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
     if (isMainFrame) {
         m_framesLoading.clear(); // a new document: its frames load anew
@@ -53,6 +65,10 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
 void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                            const QString& message, int line,
                                            const QString& source) {
+    if (message.startsWith(kShown)) {
+        emit shown(message.mid(kShown.size()).toInt());
+        return;
+    }
     if (!message.startsWith(kFrameComplete)) {
         QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
         return;

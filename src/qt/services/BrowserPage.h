@@ -12,6 +12,10 @@ class BrowserPage : public QWebEnginePage {
 public:
     explicit BrowserPage(QWebEngineProfile* profile, QObject* parent);
 
+    // Asks the main document to report (shown(ticket)) once it has drawn
+    // its next two frames, that is once it is on the screen.
+    void reportWhenShown(int ticket);
+
 signals:
     // The main document is about to be replaced by url (any navigation that
     // loads a document: typed, a link, a script, history).
@@ -20,6 +24,8 @@ signals:
     void frameLoadStarted(const QUrl& url);
     // A frame's document has completed loading (its load event).
     void frameDocumentComplete(const QUrl& url);
+    // The main document asked by reportWhenShown(ticket) has been drawn.
+    void shown(int ticket);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

@@ -7,6 +7,7 @@
 #include "qt/services/LocalPages.h"
 #include "qt/services/Logging.h"
 
+#include <QEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
@@ -14,6 +15,7 @@
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <QWidget>
 
 namespace {
 
@@ -37,6 +39,12 @@ bool withinDocument(const QUrl& shown, const QUrl& target) {
     return target.hasFragment() && target != shown &&
            target.adjusted(QUrl::RemoveFragment) == shown.adjusted(QUrl::RemoveFragment);
 }
+
+// The longest wait for a loaded page to draw its frames, in ms.
+constexpr int kShownWait = 1000;
+// The longest wait, once drawn, for the frame to reach the view, in ms: a
+// page that changes nothing more sends no further frame.
+constexpr int kPaintWait = 150;
 
 } // namespace
 
@@ -62,11 +70,20 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineView* view)
     connect(page, &BrowserPage::frameLoadStarted, this, &WebEngineBrowser::onFrameLoadStarted);
     connect(page, &BrowserPage::frameDocumentComplete, this,
             &WebEngineBrowser::onFrameDocumentComplete);
+    connect(page, &BrowserPage::shown, this, &WebEngineBrowser::onShown);
+    m_shownWait.setSingleShot(true);
+    connect(&m_shownWait, &QTimer::timeout, this, [this] {
+        qCInfo(lcBrowser) << (m_paintAwaited ? "No paint of the drawn page"
+                                             : "The page was not drawn")
+                          << "in time";
+        complete(m_shownOk);
+    });
 }
 
 void WebEngineBrowser::navigate(const std::string& address) {
     const QUrl url = toUrl(address);
     m_readyState = kLoading;
+    m_shownWait.stop();
     m_awaitingNavigation = true;
     m_sameDocumentTarget = withinDocument(m_view->url(), url) ? url : QUrl();
     m_view->setUrl(url);
@@ -138,6 +155,7 @@ void WebEngineBrowser::setListener(rovanta::BrowserListener* listener) {
 
 void WebEngineBrowser::onLoadStarted() {
     m_readyState = kLoading;
+    m_shownWait.stop();
     m_awaitingNavigation = false;
     m_sameDocumentTarget.clear(); // a document is loaded after all
     qCInfo(lcBrowser) << "DownloadBegin";
@@ -153,7 +171,7 @@ void WebEngineBrowser::onLoadFinished(bool ok) {
         qCInfo(lcBrowser) << "LoadFinished of the replaced page ignored";
         return;
     }
-    complete(ok);
+    completeWhenShown(ok);
 }
 
 void WebEngineBrowser::onUrlChanged(const QUrl& url) {
@@ -165,7 +183,7 @@ void WebEngineBrowser::onUrlChanged(const QUrl& url) {
             if (m_listener != nullptr) {
                 m_listener->downloadBegin();
             }
-            complete(true);
+            completeWhenShown(true);
         }
         return;
     }
@@ -191,7 +209,49 @@ void WebEngineBrowser::onFrameDocumentComplete(const QUrl& url) {
     }
 }
 
+void WebEngineBrowser::completeWhenShown(bool ok) {
+    // The engine reports a load finished before the page's frames have
+    // reached the view (a new renderer shows white until then); the click,
+    // the keys and a guide's picture all want the page as the user sees it.
+    m_shownOk = ok;
+    m_paintAwaited = false;
+    ++m_shownTicket;
+    m_shownWait.start(kShownWait);
+    static_cast<BrowserPage*>(m_view->page())->reportWhenShown(m_shownTicket);
+}
+
+void WebEngineBrowser::onShown(int ticket) {
+    if (ticket != m_shownTicket || !m_shownWait.isActive() || m_paintAwaited) {
+        return;
+    }
+    // The frames are drawn; they reach the view (the widget of the current
+    // renderer, which a navigation may replace) with its next paint.
+    QWidget* shownBy = m_view->focusProxy();
+    if (shownBy == nullptr) {
+        complete(m_shownOk);
+        return;
+    }
+    shownBy->installEventFilter(this);
+    m_paintAwaited = true;
+    m_shownWait.start(kPaintWait);
+}
+
+bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if (m_paintAwaited && event->type() == QEvent::Paint && watched == m_view->focusProxy()) {
+        m_paintAwaited = false;
+        // Completed once this paint is done, so the view holds the frame.
+        QTimer::singleShot(0, this, [this, ticket = m_shownTicket] {
+            if (ticket == m_shownTicket && m_shownWait.isActive()) {
+                complete(m_shownOk);
+            }
+        });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void WebEngineBrowser::complete(bool ok) {
+    m_shownWait.stop();
+    m_paintAwaited = false;
     // A failed load shows an error page and counts as finished too.
     m_readyState = kComplete;
     const std::string url = locationUrl();

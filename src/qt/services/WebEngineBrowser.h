@@ -4,6 +4,7 @@
 #include "platform/Browser.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
 
 class CaptureOverlay;
@@ -40,9 +41,17 @@ private:
     void onUrlChanged(const QUrl& url);
     void onFrameLoadStarted(const QUrl& url);
     void onFrameDocumentComplete(const QUrl& url);
-    // The document has loaded (or failed): ready, and the listener is told.
+    // The document has loaded (or failed): it completes once it is shown.
+    void completeWhenShown(bool ok);
+    // The page has drawn its frames: it completes once the view has painted.
+    void onShown(int ticket);
+    // The document has loaded and is shown: ready, and the listener is told.
     void complete(bool ok);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QWebEngineView* m_view;
     CaptureOverlay* m_overlay;
     rovanta::BrowserListener* m_listener = nullptr;
@@ -54,4 +63,12 @@ private:
     // (another fragment): the engine loads nothing and reports only the
     // changed address, which completes it.
     QUrl m_sameDocumentTarget;
+    // The loaded document waiting to be shown: its ticket (a newer load
+    // makes an older report void), the load's outcome, whether its frames
+    // are drawn and the view's paint is awaited, and the longest wait (a
+    // page never drawn, in a hidden window, completes anyway).
+    int m_shownTicket = 0;
+    bool m_shownOk = true;
+    bool m_paintAwaited = false;
+    QTimer m_shownWait;
 };
