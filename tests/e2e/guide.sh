@@ -4,10 +4,13 @@
 # and in a window on an X server. Every page and picture of the guide is there and linked, the
 # pictures show the pages (their colours), the click is ringed, the words
 # say what the action text did, and the report names each step's picture.
-# Usage: guide.sh <rovanta executable> <artefact folder>
+# Each guide is also opened in the browser engine (guide_view), as its
+# reader would: every page and picture loads, and → leads on.
+# Usage: guide.sh <rovanta executable> <artefact folder> <guide_view executable>
 set -euo pipefail
 
 source "$(dirname "$0")/lib.sh"
+VIEW="$3"
 
 for page in rot:ff0000 gruen:00aa00 blau:0000ff; do
   name="${page%%:*}"
@@ -46,6 +49,8 @@ named = set(re.findall(r"\]\(([^)]+\.png)\)", md))
 present = {f for f in os.listdir(folder) if f.endswith(".png")}
 assert named == present, f"Markdown names {named}, folder has {present}"
 PY
+  QT_QPA_PLATFORM=offscreen timeout 120 "$VIEW" "$guide" schritt-001.html schritt-002.html \
+    >"$WORK/view.log" 2>&1 || fail "read in the browser engine: $(grep -v '^\[' "$WORK/view.log" | tail -5)"
   # The pictures show the pages, and only the step with a point is ringed.
   local colours=(x "srgb(255,0,0)" "srgb(0,170,0)" "srgb(0,0,255)")
   for n in 1 2 3; do
