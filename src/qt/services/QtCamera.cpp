@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -31,6 +32,25 @@ void drawRing(QImage& image, QPoint at) {
     painter.drawEllipse(at, kRadius, kRadius);
 }
 
+// The browser area as the window system shows it: read from the window's
+// pixels where the platform can (X11, off screen), which is quicker than
+// rendering the page anew and leaves it alone; rendered from the widget
+// where it cannot (Wayland). A page is ready only once the view has painted
+// it, so its pixels are there when the step's picture is taken.
+QImage picture(QWidget& view) {
+    QWidget* window = view.window();
+    if (QScreen* screen = window->screen()) {
+        const QRect area(view.mapTo(window, QPoint(0, 0)), view.size());
+        const QImage shown =
+            screen->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
+                .toImage();
+        if (!shown.isNull() && shown.size() == area.size() * shown.devicePixelRatio()) {
+            return shown;
+        }
+    }
+    return view.grab().toImage();
+}
+
 } // namespace
 
 QtCamera::QtCamera(QWidget* window, WebEngineBrowser& browser)
@@ -49,10 +69,7 @@ void QtCamera::take(const std::string& path, std::optional<rovanta::Point> ring)
     QElapsedTimer timer;
     timer.start();
     QWebEngineView& view = m_browser.view();
-    // Rendered from the widget: the page's latest frame, on every platform.
-    // (The window's pixels, read on X11, were quicker but could still lack
-    // a page that had just loaded.)
-    QImage image = view.grab().toImage();
+    QImage image = picture(view);
     if (ring) {
         const QPoint onView = view.mapFrom(m_window, QPoint(ring->x, ring->y));
         drawRing(image, onView * image.devicePixelRatio());
