@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -287,6 +288,29 @@ TEST(RealFetch, answersFailuresAndTimeOutsFromALoopbackServer) {
     writeFileAtomic(local, "a\xE4");
     EXPECT_EQ(internet.fetchText(local), "aä");
     EXPECT_EQ(internet.fetchText(local + ".missing"), std::nullopt);
+}
+
+// The program quitting while a fetch waits (its progress dialog open) ends
+// the fetch as a failure, not as an empty text. Quitting ends every event
+// loop of the process for good, so this runs in a process of its own.
+TEST(RealFetchDeathTest, quittingDuringAFetchIsAFailureNotAnEmptyText) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TinyServer server;
+            server.answer = [](const QByteArray&) -> std::optional<QByteArray> {
+                return std::nullopt;
+            };
+            if (!server.listen(QHostAddress::LocalHost)) {
+                std::_Exit(2);
+            }
+            QtInternetTransfer internet(nullptr, 10'000);
+            QTimer::singleShot(300, [] { QCoreApplication::exit(0); });
+            const auto text =
+                internet.fetchText("http://127.0.0.1:" + std::to_string(server.serverPort()) + "/");
+            std::_Exit(text ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(RealClock, timersAndWaitsFollowTheVirtualClocksRules) {

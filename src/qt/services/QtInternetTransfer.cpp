@@ -75,6 +75,11 @@ std::optional<std::string> QtInternetTransfer::fetchText(const std::string& addr
     if (!reply->isFinished()) {
         loop.exec();
     }
+    if (!reply->isFinished()) {
+        // The program is quitting (which ends every event loop): the text
+        // never arrived, and an empty answer must not pass for a tour.
+        reply->abort();
+    }
     timeout.stop();
     progress.reset();
 
