@@ -49,9 +49,10 @@ constexpr int kPaintWait = 150;
 } // namespace
 
 WebEngineBrowser::WebEngineBrowser(QWebEngineView* view)
-    : QObject(view), m_view(view), m_overlay(new CaptureOverlay(view)) {
-    auto* page = new BrowserPage(QWebEngineProfile::defaultProfile(), m_view);
-    m_view->setPage(page);
+    : QObject(view), m_view(view),
+      m_page(new BrowserPage(QWebEngineProfile::defaultProfile(), view)),
+      m_overlay(new CaptureOverlay(view)) {
+    m_view->setPage(m_page);
     // Local pages keep their frames, links and pictures, but no script of a
     // page reads a local file, and remote pages never reach local files.
     // (Turning off LocalContentCanAccessFileUrls would also stop the frames
@@ -65,16 +66,15 @@ WebEngineBrowser::WebEngineBrowser(QWebEngineView* view)
     connect(m_view, &QWebEngineView::loadStarted, this, &WebEngineBrowser::onLoadStarted);
     connect(m_view, &QWebEngineView::loadFinished, this, &WebEngineBrowser::onLoadFinished);
     connect(m_view, &QWebEngineView::urlChanged, this, &WebEngineBrowser::onUrlChanged);
-    connect(page, &BrowserPage::mainFrameNavigation, this,
+    connect(m_page, &BrowserPage::mainFrameNavigation, this,
             [this] { m_awaitingNavigation = false; });
-    connect(page, &BrowserPage::frameLoadStarted, this, &WebEngineBrowser::onFrameLoadStarted);
-    connect(page, &BrowserPage::frameDocumentComplete, this,
+    connect(m_page, &BrowserPage::frameLoadStarted, this, &WebEngineBrowser::onFrameLoadStarted);
+    connect(m_page, &BrowserPage::frameDocumentComplete, this,
             &WebEngineBrowser::onFrameDocumentComplete);
-    connect(page, &BrowserPage::shown, this, &WebEngineBrowser::onShown);
+    connect(m_page, &BrowserPage::shown, this, &WebEngineBrowser::onShown);
     m_shownWait.setSingleShot(true);
     connect(&m_shownWait, &QTimer::timeout, this, [this] {
-        qCInfo(lcBrowser) << (m_paintAwaited ? "No paint of the drawn page"
-                                             : "The page was not drawn")
+        qCInfo(lcBrowser) << (m_paintedBy ? "No paint of the drawn page" : "The page was not drawn")
                           << "in time";
         complete(m_shownOk);
     });
@@ -214,14 +214,14 @@ void WebEngineBrowser::completeWhenShown(bool ok) {
     // reached the view (a new renderer shows white until then); the click,
     // the keys and a guide's picture all want the page as the user sees it.
     m_shownOk = ok;
-    m_paintAwaited = false;
+    stopWatchingPaint();
     ++m_shownTicket;
     m_shownWait.start(kShownWait);
-    static_cast<BrowserPage*>(m_view->page())->reportWhenShown(m_shownTicket);
+    m_page->reportWhenShown(m_shownTicket);
 }
 
 void WebEngineBrowser::onShown(int ticket) {
-    if (ticket != m_shownTicket || !m_shownWait.isActive() || m_paintAwaited) {
+    if (ticket != m_shownTicket || !m_shownWait.isActive() || m_paintedBy) {
         return;
     }
     // The frames are drawn; they reach the view (the widget of the current
@@ -231,14 +231,21 @@ void WebEngineBrowser::onShown(int ticket) {
         complete(m_shownOk);
         return;
     }
+    m_paintedBy = shownBy;
     shownBy->installEventFilter(this);
-    m_paintAwaited = true;
     m_shownWait.start(kPaintWait);
 }
 
+void WebEngineBrowser::stopWatchingPaint() {
+    if (m_paintedBy) {
+        m_paintedBy->removeEventFilter(this);
+    }
+    m_paintedBy = nullptr;
+}
+
 bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event) {
-    if (m_paintAwaited && event->type() == QEvent::Paint && watched == m_view->focusProxy()) {
-        m_paintAwaited = false;
+    if (event->type() == QEvent::Paint && m_paintedBy && watched == m_paintedBy) {
+        stopWatchingPaint();
         // Completed once this paint is done, so the view holds the frame.
         QTimer::singleShot(0, this, [this, ticket = m_shownTicket] {
             if (ticket == m_shownTicket && m_shownWait.isActive()) {
@@ -251,7 +258,7 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event) {
 
 void WebEngineBrowser::complete(bool ok) {
     m_shownWait.stop();
-    m_paintAwaited = false;
+    stopWatchingPaint();
     // A failed load shows an error page and counts as finished too.
     m_readyState = kComplete;
     const std::string url = locationUrl();

@@ -4,9 +4,11 @@
 #include "platform/Browser.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
+class BrowserPage;
 class CaptureOverlay;
 class QWebEngineView;
 
@@ -45,6 +47,8 @@ private:
     void completeWhenShown(bool ok);
     // The page has drawn its frames: it completes once the view has painted.
     void onShown(int ticket);
+    // No paint of the view is awaited any more.
+    void stopWatchingPaint();
     // The document has loaded and is shown: ready, and the listener is told.
     void complete(bool ok);
 
@@ -53,6 +57,7 @@ protected:
 
 private:
     QWebEngineView* m_view;
+    BrowserPage* m_page;
     CaptureOverlay* m_overlay;
     rovanta::BrowserListener* m_listener = nullptr;
     int m_readyState = rovanta::Browser::kComplete;
@@ -64,11 +69,11 @@ private:
     // changed address, which completes it.
     QUrl m_sameDocumentTarget;
     // The loaded document waiting to be shown: its ticket (a newer load
-    // makes an older report void), the load's outcome, whether its frames
-    // are drawn and the view's paint is awaited, and the longest wait (a
-    // page never drawn, in a hidden window, completes anyway).
+    // makes an older report void), the load's outcome, the view's render
+    // widget whose next paint is awaited once the frames are drawn, and the
+    // longest wait (a page never drawn, in a hidden window, completes anyway).
     int m_shownTicket = 0;
     bool m_shownOk = true;
-    bool m_paintAwaited = false;
+    QPointer<QWidget> m_paintedBy;
     QTimer m_shownWait;
 };
